@@ -30,6 +30,17 @@ void TakeIn(QCPRange& bounds, double value, bool started) {
     }
 }
 
+// Points at the highest energy or the lowest intensity of the ranges fall one pixel beyond the
+// plot area, where the library clips them: the last stick and the zero baseline of every line
+// spectrum would vanish. The clip takes in that border.
+class SpectrumGraph : public QCPGraph {
+public:
+    using QCPGraph::QCPGraph;
+
+protected:
+    QRect clipRect() const override { return QCPGraph::clipRect().adjusted(0, 0, 1, 1); }
+};
+
 }  // namespace
 
 ChartView::ChartView(QWidget* parent) : QCustomPlot(parent) {
@@ -38,7 +49,10 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent) {
     setSelectionRectMode(QCP::srmNone);
     legend->setVisible(false);
 
-    graph_ = addGraph();
+    graph_ = new SpectrumGraph(xAxis, yAxis);
+    // Unsmoothed, a one-pixel line keeps its colour on the gradient; smoothing turns a stick
+    // that falls between two pixel columns into two greyish ones.
+    graph_->setAntialiased(false);
     graph_->setPen(QPen(kLineColor, 1));
     graph_->setLineStyle(QCPGraph::lsLine);
     graph_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
@@ -48,6 +62,9 @@ ChartView::ChartView(QWidget* parent) : QCustomPlot(parent) {
     plotArea.setColorAt(0, QColor(0xFF, 0xFF, 0x00));
     plotArea.setColorAt(1, QColor(0xFF, 0x00, 0x00));
     axisRect()->setBackground(QBrush(plotArea));
+    // The axes go under the data, so that the first stick and the zero baseline of a line
+    // spectrum are not hidden by the axis lines they sit on.
+    moveLayer(layer(QStringLiteral("axes")), layer(QStringLiteral("main")), limBelow);
 
     xAxis->setLabel(QStringLiteral("hv / eV"));
     yAxis->setLabel(QStringLiteral("Intensity / arb. unit"));

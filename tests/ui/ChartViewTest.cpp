@@ -72,8 +72,8 @@ TEST_F(ChartViewTest, LeftDragsBeyondSixteenPixelsZoomToTheRightAndRestoreToTheL
         {{20, 20}, Zoom},      {{20, -20}, Zoom},     {{17, 17}, Zoom},
         {{-20, 20}, Restore},  {{-20, -20}, Restore}, {{-17, -17}, Restore},
         {{10, 10}, Nothing},   {{-10, -10}, Nothing}, {{16, 16}, Nothing},
-        {{-16, -16}, Nothing}, {{40, 10}, Nothing},   {{-40, 16}, Nothing},
-        {{10, 40}, Nothing},   {{-10, -40}, Nothing},
+        {{-16, -16}, Nothing}, {{16, 40}, Nothing},   {{40, 16}, Nothing},
+        {{-16, -40}, Nothing}, {{-40, 16}, Nothing},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "offset " << c.offset.x() << ", " << c.offset.y());
@@ -185,6 +185,21 @@ TEST_F(ChartViewTest, OutlinesTheZoomRectangleWithoutFillingIt) {
     const QPoint inside(Middle().x() + 5, Middle().y() - 7);
     EXPECT_EQ(pixel(during, topEdge), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(pixel(during, inside), pixel(before, inside));
+}
+
+TEST_F(ChartViewTest, DrawsTheSticksAtTheEdgesOfTheRangesInTheLineColour) {
+    // The first and last sticks and the baseline lie on the border of the automatic ranges.
+    view.SetPoints({{10, 0}, {10, 1}, {10, 0}, {12, 0}, {12, 3}, {12, 0}, {15, 0}, {15, 6}, {15, 0}});
+    view.replot();
+    const QImage image = view.grab().toImage();
+    const auto at = [&](double x, double y) {
+        const QPointF pixel(view.xAxis->coordToPixel(x), view.yAxis->coordToPixel(y));
+        return image.pixelColor((pixel * image.devicePixelRatio()).toPoint());
+    };
+    const QColor line(0x44, 0x66, 0xA3);
+    for (const auto& [x, y] : {std::pair{10.0, 0.5}, {12.0, 2.0}, {15.0, 5.0}, {11.0, 0.0}, {14.0, 0.0}}) {
+        EXPECT_EQ(at(x, y), line) << "at " << x << ", " << y;
+    }
 }
 
 }  // namespace
