@@ -111,7 +111,12 @@ void ChartView::paintEvent(QPaintEvent* event) {
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
-    if (drag_ != Drag::None) return;  // a second button during a drag does not start another
+    if (drag_ != Drag::None) {
+        if (event->buttons() & ~event->button()) return;  // a second button starts no second drag
+        // No other button is held, so the drag on record lost its release (to a popup, say).
+        drag_ = Drag::None;
+        update();
+    }
     const QPoint position = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         drag_ = Drag::Zoom;
