@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -12,10 +13,15 @@ const QColor kLineColor(0x44, 0x66, 0xA3);
 const QColor kZoomOutline(0xC0, 0xC0, 0xC0);
 const QCPRange kEmptyRange(0, 1);
 
-// A range that shows all of [lower, upper]. A single value gets room around it, so that a lone
-// point or a flat line sits inside the plot area instead of giving the axis no width at all.
+// A range that shows all of [lower, upper] that the chart can show. The library refuses
+// ranges reaching towards +-1e250; values beyond (a mistyped exponent) are left off the axes
+// rather than keeping them stuck on the previous data. A single value gets room around it, so
+// that a lone point or a flat line sits inside the plot area instead of giving the axis no width.
 QCPRange ShowingRange(double lower, double upper) {
-    if (lower < upper) return QCPRange(lower, upper);
+    const double reach = QCPRange::maxRange / 4;
+    lower = std::clamp(lower, -reach, reach);
+    upper = std::clamp(upper, -reach, reach);
+    if (upper - lower > QCPRange::minRange) return QCPRange(lower, upper);
     const double room = std::max(1.0, std::abs(lower) * 0.05);
     return QCPRange(lower - room, lower + room);
 }

@@ -150,6 +150,12 @@ TEST_F(ChartViewTest, AutomaticRangesFollowTheData) {
     EXPECT_GT(view.xAxis->range().upper, 40);
     EXPECT_LT(view.yAxis->range().lower, 7);
     EXPECT_GT(view.yAxis->range().upper, 7);
+    // Beyond what the chart can show (a mistyped exponent), values are left off the axes
+    // instead of leaving them stuck on the previous data.
+    view.SetPoints({{10, 1}, {11, 2}, {1e300, 1.7e308}});
+    EXPECT_EQ(view.xAxis->range().lower, 10);
+    EXPECT_EQ(view.yAxis->range().lower, 1);
+    EXPECT_GT(view.yAxis->range().upper, 2);
     view.SetPoints({});
     EXPECT_TRUE(view.graph(0)->data()->isEmpty());
 }
