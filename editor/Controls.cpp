@@ -21,19 +21,26 @@ void TControl::SetX(double x) {
     Changed(TAspect::Bounds);
 }
 
-void TControl::SetWidth(double width) {
-    if (width == width_) return;
-    width_ = width;
-    Changed(TAspect::Bounds);
-}
+void TControl::SetWidth(double width) { SetBounds(x_, y_, width, height_); }
 
 void TControl::SetBounds(double x, double y, double width, double height) {
     if (x == x_ && y == y_ && width == width_ && height == height_) return;
+    const double dWidth = width - width_, dHeight = height - height_;
     x_ = x;
     y_ = y;
     width_ = width;
     height_ = height;
     Changed(TAspect::Bounds);
+    if (dWidth != 0 || dHeight != 0) ResizeChildren(dWidth, dHeight);
+}
+
+void TControl::ResizeChildren(double dWidth, double dHeight) {
+    if (!Owner()) return;
+    for (TComponent* component : Owner()->Components()) {
+        auto* child = dynamic_cast<TControl*>(component);
+        if (child && child->Parent() == this && child->StretchWithParent)
+            child->SetBounds(child->x_, child->y_, child->width_ + dWidth, child->height_ + dHeight);
+    }
 }
 
 void TControl::SetEnabled(bool enabled) {

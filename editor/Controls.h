@@ -102,8 +102,12 @@ public:
     TFont Font;
     int TabOrder = -1;     // within the parent; -1 for controls outside the tab chain
     bool CanFocus = false;
+    // Anchored to all four sides of the parent: keeps its margins when the parent is resized.
+    bool StretchWithParent = false;
 
 private:
+    void ResizeChildren(double dWidth, double dHeight);
+
     TControl* parent_;
     double x_ = 0, y_ = 0, width_ = 0, height_ = 0;
     bool enabled_ = true;

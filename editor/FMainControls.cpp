@@ -269,6 +269,7 @@ void TFMainControls::BuildSpectrumPanel() {
 void TFMainControls::BuildPlotPanel() {
     Place(Panel3, 8, 608, 905, 217, 25);
     Place(Chart1, 8, 8, 889, 201);
+    Chart1.StretchWithParent = true;
 }
 
 void TFMainControls::BuildComponents() {

@@ -16,6 +16,7 @@ TEST(FMain, ShowArrangesTheWindowForSpeciesInput) {
     EXPECT_EQ(form.Panel1.X(), 8);
     EXPECT_EQ(form.Panel2.X(), 265);
     EXPECT_EQ(form.Panel3.Width(), 682);
+    EXPECT_EQ(form.Chart1.Width(), 666) << "the chart keeps its margins";
     EXPECT_EQ(form.SpeedButton1.X(), 689);
     EXPECT_EQ(form.SpeedButton2.X(), 689);
     EXPECT_TRUE(form.Button19.Visible());
