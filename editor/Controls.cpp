@@ -92,7 +92,10 @@ void TForm::UserShow() {
     if (OnShow) OnShow(this);
 }
 
-bool TForm::UserCloseQuery() { return OnCloseQuery ? OnCloseQuery(this) : true; }
+bool TForm::UserCloseQuery() {
+    if (focused_) focused_->CompleteEdit();
+    return OnCloseQuery ? OnCloseQuery(this) : true;
+}
 
 QStringList SplitLines(const QString& text) {
     QStringList lines;

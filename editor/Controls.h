@@ -97,6 +97,9 @@ public:
     QRgb FontColor() const { return fontColor_; }
     void SetFontColor(QRgb color);
 
+    // Completes an edit the user is still making in this control (see TTextField).
+    virtual void CompleteEdit() {}
+
     // Design settings the view reads once.
     QString Hint;
     TFont Font;
@@ -152,6 +155,8 @@ public:
 
     // Entry points for the view: the user's actions.
     void UserShow();
+    // Completes the focused field's pending edit first, so that its OnChange can still count
+    // the edit as unsaved work before the close query decides.
     bool UserCloseQuery();
     void UserFocus(TControl* control) { focused_ = control; }
 

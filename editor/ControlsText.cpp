@@ -31,11 +31,14 @@ void TTextField::ClampSelection() {
 }
 
 void TTextField::UserExit() {
-    if (modified_) {
-        modified_ = false;
-        Notify(OnChange);
-    }
+    CompleteEdit();
     Notify(OnExit);
+}
+
+void TTextField::CompleteEdit() {
+    if (!modified_) return;
+    modified_ = false;
+    Notify(OnChange);
 }
 
 void TTextField::ChangedByProgram() {
@@ -65,11 +68,7 @@ void TEdit::UserType(const QString& text) {
     ChangedByUser();
 }
 
-void TEdit::UserEnter() {
-    if (!modified_) return;
-    modified_ = false;
-    Notify(OnChange);
-}
+void TEdit::UserEnter() { CompleteEdit(); }
 
 namespace {
 

@@ -27,6 +27,8 @@ public:
     // The focus leaves the field: OnChange when the text changed since the last one, then
     // OnExit. A handler that throws keeps the focus in the field.
     void UserExit();
+    // Raises OnChange when the text changed since the last one; the field keeps the focus.
+    void CompleteEdit() override;
 
 protected:
     virtual int TextLength() const = 0;

@@ -296,3 +296,18 @@ TEST_F(Notifications, ViewUpdatesFollowTheProgramNotTheUser) {
     memo.EndUpdate();
     EXPECT_EQ(updates, QList<TAspect>({TAspect::Text, TAspect::FontColor, TAspect::Text}));
 }
+
+// Closing the window while a field still holds an uncompleted edit must not lose it: the
+// edit completes before the close query decides.
+TEST_F(Notifications, ClosingCompletesTheFocusedFieldsEdit) {
+    TEdit edit(&form, QStringLiteral("E"), nullptr);
+    Attach(edit);
+    form.OnCloseQuery = [this](TComponent*) {
+        log << "Form:CloseQuery";
+        return true;
+    };
+    form.UserFocus(&edit);
+    edit.UserType("typed");
+    EXPECT_TRUE(form.UserCloseQuery());
+    EXPECT_EQ(Take(), Events({"E:Tracking", "E:Change", "Form:CloseQuery"}));
+}
