@@ -5,8 +5,11 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -117,4 +120,55 @@ TEST_F(MainWindow, ClicksAndAccelerators) {
     QTest::qWait(300);
     EXPECT_EQ(Take(), QStringList({"SpeedButton1:Click", "SpeedButton2:Click"}));
     EXPECT_TRUE(Widget(form.Edit3)->hasFocus());
+}
+
+// The memo's widget has one character per line break, the model two (CR LF).
+TEST_F(MainWindow, MemoLinesAndSelectionsCrossTheBinding) {
+    auto* memo = static_cast<QPlainTextEdit*>(Widget(form.Memo4));
+    form.Memo4.OnChangeTracking = Log("Tracking");
+    memo->setFocus();
+    QTest::keyClicks(memo, "1 2");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "3 4");
+    EXPECT_EQ(form.Memo4.Text(), "1 2\r\n3 4");
+    EXPECT_EQ(Take().size(), 7);
+
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(5, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    EXPECT_EQ(form.Memo4.SelStart(), 5);
+    EXPECT_EQ(form.Memo4.SelLength(), 1);
+
+    form.Memo4.SetSelStart(7);
+    form.Memo4.SetSelLength(1);
+    EXPECT_EQ(memo->textCursor().selectedText(), "4");
+
+    form.Memo4.BeginUpdate();
+    form.Memo4.AddLine("5, 6");
+    form.Memo4.AddLine("7, 8");
+    form.Memo4.EndUpdate();
+    EXPECT_EQ(memo->toPlainText(), "1 2\n3 4\n5, 6\n7, 8");
+    EXPECT_EQ(Take(), QStringList({"Memo4:Tracking"}));
+}
+
+TEST_F(MainWindow, ChoicesCrossTheBinding) {
+    auto* combo = static_cast<QComboBox*>(Widget(form.ComboBox1));
+    auto* list = static_cast<QListWidget*>(Widget(form.ListBox1));
+    form.ComboBox1.OnChange = Log("Change");
+    form.ListBox1.OnChange = Log("Change");
+
+    combo->setCurrentIndex(4);
+    EXPECT_EQ(form.ComboBox1.ItemIndex(), 4);
+    form.ComboBox1.SetItemIndex(5);
+    EXPECT_EQ(combo->currentText(), "PIS");
+    EXPECT_EQ(Take(), QStringList({"ComboBox1:Change", "ComboBox1:Change"}));
+
+    form.ListBox1.AddItem("(C6H6) benzene");
+    list->setCurrentRow(1);
+    EXPECT_EQ(form.ListBox1.ItemIndex(), 1);
+    form.ListBox1.DeleteItem(1);
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(Take(), QStringList({"ListBox1:Change", "ListBox1:Change"}));
 }
