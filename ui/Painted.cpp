@@ -28,7 +28,7 @@ void RoundRectView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor::fromRgba(model_.Stroke), 1));
     painter.setBrush(QColor::fromRgba(model_.Fill));
-    // The corners are a quarter of the shorter side, as the toolkit draws them.
+    // Corners of a quarter of the shorter side round the frame without cutting far into the picture.
     const qreal radius = std::min(width(), height()) / 4.0;
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 }

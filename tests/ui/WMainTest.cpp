@@ -172,3 +172,16 @@ TEST_F(MainWindow, ChoicesCrossTheBinding) {
     EXPECT_EQ(list->currentRow(), -1);
     EXPECT_EQ(Take(), QStringList({"ListBox1:Change", "ListBox1:Change"}));
 }
+
+TEST_F(MainWindow, TheTimerRunsOnTheEventLoop) {
+    int fired = 0;
+    form.Timer1.OnTimer = [&](TComponent*) {
+        form.Timer1.SetEnabled(false);
+        ++fired;
+    };
+    form.Timer1.Interval = 20;
+    form.Timer1.SetEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fired > 0; }, 5000));
+    QTest::qWait(100);
+    EXPECT_EQ(fired, 1) << "a disabled timer stays quiet";
+}
