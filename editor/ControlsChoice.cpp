@@ -40,14 +40,26 @@ void TListBox::Select(int index, bool byUser) {
     Notify(OnChange);
 }
 
+namespace {
+
+void CheckIndex(const QStringList& items, int index) {
+    if (index < 0 || index >= items.size()) throw Failure(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+}  // namespace
+
+const QString& TListBox::Item(int index) const {
+    CheckIndex(items_, index);
+    return items_[index];
+}
+
 void TListBox::AddItem(const QString& text) {
     items_.append(text);
     Changed(TAspect::Items);
 }
 
 void TListBox::DeleteItem(int index) {
-    if (index < 0 || index >= items_.size())
-        throw Failure(QStringLiteral("List index out of bounds (%1)").arg(index));
+    CheckIndex(items_, index);
     items_.removeAt(index);
     Changed(TAspect::Items);
     if (index == itemIndex_)

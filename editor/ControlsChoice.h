@@ -60,7 +60,8 @@ public:
 
     const QStringList& Items() const { return items_; }
     int Count() const { return int(items_.size()); }
-    const QString& Item(int index) const { return items_.at(index); }
+    // Throws Failure for an index outside the items.
+    const QString& Item(int index) const;
 
     void AddItem(const QString& text);
     // Removing the selected item selects nothing; removing one before it moves the selection

@@ -118,9 +118,21 @@ void TMemo::AddLine(const QString& line) {
     Edited(false);
 }
 
+namespace {
+
+void CheckIndex(const QStringList& lines, int index) {
+    if (index < 0 || index >= lines.size()) throw Failure(QStringLiteral("List index out of bounds (%1)").arg(index));
+}
+
+}  // namespace
+
+const QString& TMemo::Line(int index) const {
+    CheckIndex(lines_, index);
+    return lines_[index];
+}
+
 void TMemo::DeleteLine(int index) {
-    if (index < 0 || index >= lines_.size())
-        throw Failure(QStringLiteral("List index out of bounds (%1)").arg(index));
+    CheckIndex(lines_, index);
     lines_.removeAt(index);
     Edited(true);
 }

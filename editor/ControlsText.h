@@ -80,7 +80,8 @@ public:
 
     const QStringList& Lines() const { return lines_; }
     int LineCount() const { return int(lines_.size()); }
-    const QString& Line(int index) const { return lines_.at(index); }
+    // Throws Failure for an index outside the lines.
+    const QString& Line(int index) const;
 
     // Appends one line (a text with line breaks gives several): OnChangeTracking only, and the
     // memo stays changed until its next OnChange.

@@ -21,6 +21,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <limits>
+
 QString ShownText(const QString& text) {
     QString shown;
     shown.reserve(text.size());
@@ -175,6 +177,8 @@ void Binding::Bind(TControl& model, QWidget* widget) {
 
     if (auto* edit = dynamic_cast<TEdit*>(&model)) {
         auto* line = static_cast<QLineEdit*>(widget);
+        // The widget's default limit would cut long texts short without a word.
+        line->setMaxLength(std::numeric_limits<int>::max());
         line->setText(edit->Text());
         connect(line, &QLineEdit::textEdited, this, [edit](const QString& text) { Dispatch([&] { edit->UserType(text); }); });
         connect(line, &QLineEdit::returnPressed, this, [edit] { Dispatch([&] { edit->UserEnter(); }); });
