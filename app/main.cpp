@@ -51,5 +51,8 @@ int main(int, char** argv) {
     TFCreate FCreate;
 
     window.show();
-    return application.exec();
+    const int result = application.exec();
+    // The error box needs the window, which goes before anything else could report.
+    SetErrorReporter(nullptr);
+    return result;
 }
