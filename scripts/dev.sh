@@ -13,7 +13,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-image-formats-plugins libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev rapidjson-dev
-  fonts-noto-core fonts-noto-color-emoji fonts-symbola
+  fonts-liberation2 fonts-noto-core fonts-noto-color-emoji fonts-symbola
 )
 
 BUILD_DIR=${SPECEDIT_BUILD_DIR:-build}
