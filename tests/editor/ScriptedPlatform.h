@@ -6,6 +6,7 @@
 #include "editor/Platform.h"
 #include "editor/TFCreate.h"
 #include "editor/TFMain.h"
+#include "records/Failure.h"
 #include "records/StructureImage.h"
 
 #include <QDir>
