@@ -58,6 +58,21 @@ void TListBox::AddItem(const QString& text) {
     Changed(TAspect::Items);
 }
 
+void TListBox::SetItem(int index, const QString& text) {
+    if (index < 0 || index >= items_.size())
+        throw Failure(QStringLiteral("List index out of bounds (%1)").arg(index));
+    if (items_[index] == text) return;
+    items_[index] = text;
+    Changed(TAspect::Items);
+}
+
+void TListBox::ExchangeItems(int a, int b) {
+    if (a < 0 || b < 0 || a >= items_.size() || b >= items_.size())
+        throw Failure(QStringLiteral("List index out of bounds (%1)").arg(a < 0 || a >= items_.size() ? a : b));
+    items_.swapItemsAt(a, b);
+    Changed(TAspect::Items);
+}
+
 void TListBox::DeleteItem(int index) {
     CheckIndex(items_, index);
     items_.removeAt(index);

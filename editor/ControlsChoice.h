@@ -64,6 +64,10 @@ public:
     const QString& Item(int index) const;
 
     void AddItem(const QString& text);
+    // Changes an item's text; the selection stays as it is.
+    void SetItem(int index, const QString& text);
+    // The two items exchange places; the selection stays on the same index.
+    void ExchangeItems(int a, int b);
     // Removing the selected item selects nothing; removing one before it moves the selection
     // up with its item. Throws Failure for an index outside the items.
     void DeleteItem(int index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Controls.h"
+#include "records/SpectrumText.h"
 
 #include <QImage>
 
@@ -89,6 +90,16 @@ public:
 class TChart : public TControl {
 public:
     using TControl::TControl;
+
+    // The points of its one series, in the order they are joined (ascending x).
+    const std::vector<PlotPoint>& Points() const { return points_; }
+    void SetPoints(std::vector<PlotPoint> points) {
+        points_ = std::move(points);
+        Changed(TAspect::Items);
+    }
+
+private:
+    std::vector<PlotPoint> points_;
 };
 
 class TMenuItem : public TComponent {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-TFMain::TFMain() {
+TFMain::TFMain(Platform& platform) : platform_(&platform) {
     WireEvents();
     DoCreate();
 }

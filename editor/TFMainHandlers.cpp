@@ -1,63 +1,25 @@
 #include "editor/TFMain.h"
 
-void TFMain::FormCreate(TComponent*) {}
+#include "editor/Platform.h"
 
-void TFMain::FormShow(TComponent*) { ArrangeForSpeciesInput(); }
+void TFMain::FormCreate(TComponent*) {
+    Data.assign(1, TSpeciesEntry{});
+    FISpecies = 0;
+    FISpectrum = 0;
+    BaseTitle = DefaultBaseTitle;
+    BaseVersion = QStringLiteral("1.0");
+}
 
-bool TFMain::FormCloseQuery(TComponent*) { return true; }
-
-void TFMain::Edit3Change(TComponent*) {}
-
-void TFMain::Edit1ChangeTracking(TComponent*) {}
-
-void TFMain::Edit17ChangeTracking(TComponent*) {}
-
-void TFMain::Edit6Exit(TComponent*) {}
-
-void TFMain::Memo4ChangeTracking(TComponent*) {}
-
-void TFMain::CheckBox1Click(TComponent*) {}
-
-void TFMain::ListBox1Change(TComponent*) {}
-
-void TFMain::Button1Click(TComponent*) {}
-
-void TFMain::Button2Click(TComponent*) {}
-
-void TFMain::Button4Click(TComponent*) {}
-
-void TFMain::Button5Click(TComponent*) {}
-
-void TFMain::Button6Click(TComponent*) {}
-
-void TFMain::Button7Click(TComponent*) {}
-
-void TFMain::Button8Click(TComponent*) {}
-
-void TFMain::Button9Click(TComponent*) {}
-
-void TFMain::Button10Click(TComponent*) {}
-
-void TFMain::Button11Click(TComponent*) {}
-
-void TFMain::Button13Click(TComponent*) {}
-
-void TFMain::Button14Click(TComponent*) {}
-
-void TFMain::Button15Click(TComponent*) {}
-
-void TFMain::Button16Click(TComponent*) {}
-
-void TFMain::Button17Click(TComponent*) {}
-
-void TFMain::Button18Click(TComponent*) {}
-
-void TFMain::Button19Click(TComponent*) {}
-
-void TFMain::Button20Click(TComponent*) {}
-
-void TFMain::SpeedButton1Click(TComponent*) {}
-
-void TFMain::MenuItem1Click(TComponent*) {}
-
-void TFMain::Timer1Timer(TComponent*) {}
+// The first showing: one new species with one new spectrum dated today, then the window
+// arranges itself for species input.
+void TFMain::FormShow(TComponent*) {
+    CommitSpecies();
+    CurrentEntry().Spectra.resize(1);
+    CommitSpectrum();
+    FISpectrum = 0;
+    UpdateSpectrumButtons();
+    Label23.SetText(platform_->Today());
+    ArrangeForSpeciesInput();
+    // From here on every edit counts, so that closing asks before the first species is lost.
+    UserChange = true;
+}

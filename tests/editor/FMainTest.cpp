@@ -1,10 +1,11 @@
-#include "editor/TFMain.h"
+#include "ScriptedPlatform.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 TEST(FMain, ShowArrangesTheWindowForSpeciesInput) {
-    TFMain form;
+    ScriptedPlatform platform;
+    TFMain form{platform};
     EXPECT_EQ(form.Caption(), "");
     EXPECT_EQ(form.ClientWidth(), 943);
 
@@ -38,7 +39,8 @@ TEST(FMain, ArrangementShiftIsWholePixels) {
         {500.5, 16, 265, 670, 708, 677},
     };
     for (const Case& c : cases) {
-        TFMain form;
+        ScriptedPlatform platform;
+    TFMain form{platform};
         form.FrameWidth = c.frame;
         form.Panel2.SetX(c.panel2X);
         form.UserShow();
@@ -51,7 +53,8 @@ TEST(FMain, ArrangementShiftIsWholePixels) {
 }
 
 TEST(FMain, TabOrderRunsThroughThePanelsAsDesigned) {
-    TFMain form;
+    ScriptedPlatform platform;
+    TFMain form{platform};
     QStringList names;
     for (const TControl* control : TabChain(form)) names << control->Name();
     const QStringList species = {"Button9", "Button13", "Button19", "Button14", "Button12", "Edit1",
