@@ -2,10 +2,10 @@
 #include "editor/TFMain.h"
 #include "editor/Dispatch.h"
 #include "records/NumberText.h"
+#include "ui/QtPlatform.h"
 #include "ui/WMain.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -43,12 +43,13 @@ int main(int, char** argv) {
     QApplication::setFont(WindowFont());
     InitDecimalSeparator();
 
-    TFMain FMain;
+    QtPlatform platform;
+    TFMain FMain(platform);
     WMain window(FMain);
-    SetErrorReporter([&window](const QString& message) {
-        QMessageBox::critical(&window, QStringLiteral("Error"), message, QMessageBox::Ok);
-    });
-    TFCreate FCreate;
+    platform.SetWindow(&window);
+    SetErrorReporter([&platform](const QString& message) { platform.ShowError(message); });
+    TFCreate FCreate(platform);
+    FMain.AttachCreateForm(FCreate);
 
     window.show();
     const int result = application.exec();

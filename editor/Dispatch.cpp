@@ -37,7 +37,17 @@ QString ErrorText(const QString& message) {
 
 void SetErrorReporter(std::function<void(const QString&)> reporter) { Reporter() = std::move(reporter); }
 
+namespace {
+int depth = 0;
+}  // namespace
+
+int DispatchDepth() { return depth; }
+
 bool Dispatch(const std::function<void()>& work) {
+    struct Nesting {
+        Nesting() { ++depth; }
+        ~Nesting() { --depth; }
+    } nesting;
     try {
         work();
         return true;

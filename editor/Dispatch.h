@@ -18,6 +18,10 @@ public:
 // to its end.
 bool Dispatch(const std::function<void()>& work);
 
+// How many pieces of work are running, nested; more than 0 while a command waits in a local
+// event loop (a download) and the window must not go away under it.
+int DispatchDepth();
+
 // Where failures go; the window shows them in an error box. Without one they go to stderr.
 void SetErrorReporter(std::function<void(const QString& message)> reporter);
 

@@ -1,5 +1,7 @@
 #include "ui/Binding.h"
 
+#include "ui/ChartView.h"
+
 #include "editor/Controls.h"
 #include "editor/ControlsChoice.h"
 #include "editor/ControlsSimple.h"
@@ -267,6 +269,12 @@ void Binding::Bind(TControl& model, QWidget* widget) {
         view->setText(ShownText(label->Text()));
         apply = [label, view](TAspect aspect) {
             if (aspect == TAspect::Text) view->setText(ShownText(label->Text()));
+        };
+    } else if (auto* chart = dynamic_cast<TChart*>(&model)) {
+        auto* view = static_cast<ChartView*>(widget);
+        view->SetPoints(chart->Points());
+        apply = [chart, view](TAspect aspect) {
+            if (aspect == TAspect::Items) view->SetPoints(chart->Points());
         };
     } else if (auto* image = dynamic_cast<TImage*>(&model)) {
         if (image->PopupMenu) {

@@ -3,21 +3,10 @@
 #include "editor/TFMain.h"
 #include "editor/Dispatch.h"
 #include "ui/Binding.h"
-#include "ui/Painted.h"
+#include "ui/Widgets.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QShowEvent>
-#include <QToolButton>
-
-#include <qcustomplot.h>
 
 #include <unordered_map>
 
@@ -48,7 +37,7 @@ WMain::WMain(TFMain& form, QWidget* parent)
         auto* model = dynamic_cast<TControl*>(component);
         if (!model) continue;
         QWidget* parentWidget = model->Parent() ? containers.at(model->Parent()) : this;
-        QWidget* widget = CreateWidget(*model, parentWidget);
+        QWidget* widget = CreateControlWidget(*model, parentWidget);
         binding_->Bind(*model, widget);
         containers[model] = widget;
     }
@@ -65,37 +54,6 @@ WMain::~WMain() { binding_->Detach(); }
 
 QWidget* WMain::WidgetOf(const TControl& model) const { return binding_->WidgetOf(model); }
 
-QWidget* WMain::CreateWidget(TControl& model, QWidget* parent) {
-    if (dynamic_cast<TEdit*>(&model)) return new QLineEdit(parent);
-    if (dynamic_cast<TMemo*>(&model)) return new QPlainTextEdit(parent);
-    if (dynamic_cast<TComboBox*>(&model)) return new QComboBox(parent);
-    if (dynamic_cast<TCheckBox*>(&model)) return new QCheckBox(parent);
-    if (dynamic_cast<TListBox*>(&model)) return new QListWidget(parent);
-    if (dynamic_cast<TSpeedButton*>(&model)) return new QToolButton(parent);
-    if (dynamic_cast<TButton*>(&model)) return new QPushButton(parent);
-    if (auto* text = dynamic_cast<TText*>(&model)) {
-        auto* label = new QLabel(parent);
-        label->setAlignment(text->Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(text->WordWrap);
-        return label;
-    }
-    if (dynamic_cast<TLabel*>(&model)) {
-        auto* label = new QLabel(parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        // Labels with room for two lines wrap their text.
-        label->setWordWrap(model.Height() >= 2 * QFontMetrics(WindowFont()).height());
-        return label;
-    }
-    if (auto* image = dynamic_cast<TImage*>(&model)) return new ImageView(*image, parent);
-    if (auto* shape = dynamic_cast<TRoundRect*>(&model)) return new RoundRectView(*shape, parent);
-    if (auto* chart = dynamic_cast<TChart*>(&model)) return CreateChartArea(*chart, parent);
-    auto* panel = new QFrame(parent);
-    panel->setFrameShape(QFrame::StyledPanel);
-    return panel;
-}
-
-QWidget* WMain::CreateChartArea(TChart&, QWidget* parent) { return new QCustomPlot(parent); }
-
 void WMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The first showing runs the form's show handler, before the window reaches the screen.
@@ -105,6 +63,12 @@ void WMain::showEvent(QShowEvent* event) {
 }
 
 void WMain::closeEvent(QCloseEvent* event) {
+    // A command still runs (a download waits in its own event loop): closing now would pull the
+    // window from under it.
+    if (DispatchDepth() > 0) {
+        event->ignore();
+        return;
+    }
     bool canClose = true;
     // A close query that fails keeps the window, and with it the unsaved work.
     if (!Dispatch([&] { canClose = form_.UserCloseQuery(); })) canClose = false;

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class Binding;
-class TChart;
 class TControl;
 class TFMain;
 
@@ -22,10 +21,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* CreateWidget(TControl& model, QWidget* parent);
-    // The one place that decides what draws the chart.
-    QWidget* CreateChartArea(TChart& model, QWidget* parent);
-
     TFMain& form_;
     Binding* binding_;
     bool shown_ = false;

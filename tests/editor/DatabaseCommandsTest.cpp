@@ -1,4 +1,4 @@
-#include "ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 #include "documents/Documents.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "ScriptedPlatform.h"
+#include "support/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 
 using FieldChecks = EditorTest;

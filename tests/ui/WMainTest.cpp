@@ -1,5 +1,6 @@
 #include "editor/Dispatch.h"
 #include "editor/TFMain.h"
+#include "support/ScriptedPlatform.h"
 #include "support/TestSupport.h"
 #include "ui/WMain.h"
 
@@ -31,7 +32,8 @@ protected:
     }
     QStringList Take() { return std::exchange(log, {}); }
 
-    TFMain form;
+    ScriptedPlatform platform;
+    TFMain form{platform};
     WMain window{form};
     QStringList log;
 };
