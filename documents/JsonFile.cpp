@@ -159,9 +159,21 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     return text;
 }
 
-QString ReadJSONFile(const QString& fileName, JsonEncodingRule rule) {
-    const QByteArray bytes = ReadFileBytes(fileName);
+QString DecodeJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule) {
     return Decode(Classify(bytes, rule));
+}
+
+std::optional<JsonDocument> ParseJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule) {
+    const FileText file = Classify(bytes, rule);
+    if (file.encoding == FileText::Encoding::Utf8) {
+        if (!ValidUtf8(file.bytes)) ThrowMalformedUtf8();
+        return ParseValidUtf8(file.bytes);
+    }
+    return ParseJSON(Decode(file));
+}
+
+QString ReadJSONFile(const QString& fileName, JsonEncodingRule rule) {
+    return DecodeJSONFileBytes(ReadFileBytes(fileName), rule);
 }
 
 JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule) {
@@ -169,8 +181,7 @@ JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule) {
     const FileText file = Classify(bytes, rule);
     std::optional<JsonDocument> document;
     if (file.encoding == FileText::Encoding::Utf8) {
-        if (!ValidUtf8(file.bytes)) ThrowMalformedUtf8();
-        document = ParseValidUtf8(file.bytes);
+        document = ParseJSONFileBytes(bytes, rule);
     } else {
         QString text = Decode(file);
         bytes = QByteArray();  // the text alone is enough from here on
