@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
 
 #include <array>
 
@@ -20,6 +21,25 @@ constexpr std::array<signed char, 128> MakeDecodeTable() {
     return table;
 }
 constexpr auto kDecode = MakeDecodeTable();
+
+// A PNG chunk states its length before its data, and the PNG decoder reserves that much memory
+// for a text chunk before reading it: a picture of a few hundred bytes whose text chunk claims
+// 1.8 GB costs 1.8 GB. A chunk that runs past the end of the bytes cannot decode anyway, so such
+// bytes are refused before they reach the decoder. Whatever follows IEND is never read.
+bool PngChunksFit(const QByteArray& bytes) {
+    static constexpr char kSignature[] = "\x89PNG\r\n\x1A\n";
+    if (!bytes.startsWith(QByteArrayView(kSignature, 8))) return true;
+    qint64 at = 8;
+    const qint64 size = bytes.size();
+    while (size - at >= 8) {
+        const qint64 length = qFromBigEndian<quint32>(bytes.constData() + at);
+        // length, type, data, CRC
+        if (length > size - at - 12) return false;
+        if (QByteArrayView(bytes.constData() + at + 4, 4) == "IEND") break;
+        at += 12 + length;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -63,6 +83,7 @@ QByteArray ImageToPng(const QImage& picture) {
 }
 
 QImage DecodePicture(const QByteArray& bytes) {
+    if (!PngChunksFit(bytes)) throw Failure(QStringLiteral("Loading bitmap failed."));
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 namespace {
 
 QByteArray ReadFile(const QString& path) {
@@ -87,6 +89,29 @@ TEST(StructureImage, UndecodableBytesFailAndKeepThePicture) {
         }
         EXPECT_EQ(picture, before);
     }
+}
+
+// A 716-byte PNG whose second text chunk claims 1.8 GB (found by fuzzing) once made the decoder
+// reserve all of it. It fails like any corrupt picture, without the memory.
+TEST(StructureImage, ChunkClaimingMoreThanThereIsFailsWithoutReservingIt) {
+    const QByteArray png = ReadFile(QStringLiteral(SPECEDIT_FUZZ_REGRESSIONS "/structure_image/png-itxt-claims-1.8gb.png"));
+    ASSERT_EQ(png.size(), 716);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QImage picture(3, 2, QImage::Format_ARGB32);
+    try {
+        ShowImageText(EncodeImageText(png), picture);
+        FAIL() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Message(), QStringLiteral("Loading bitmap failed."));
+    }
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 200 * 1024) << "peak memory grew by KB";
+    // The same chunk lengths that do fit still decode, and so does data after IEND.
+    QByteArray good = ReadFile(TestData(QStringLiteral("pngsuite/basn0g01.png")));
+    good += QByteArray("\xFF\xFF\xFF\xFFjunk", 8);
+    EXPECT_EQ(DecodePicture(good).size(), QSize(32, 32));
 }
 
 TEST(StructureImage, EmptyTextAndNoBytes) {
