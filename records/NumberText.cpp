@@ -20,18 +20,26 @@ constexpr long kLimitExponent = 309;
 
 }  // namespace
 
-QString NumberText(double value, QChar mark) {
+std::size_t NumberChars(double value, char mark, char* out) {
     if (value == 0 || !std::isfinite(value)) {
         // Non-finite values never arise in the editor; writing "0" keeps every output valid JSON.
-        return QStringLiteral("0");
+        out[0] = '0';
+        return 1;
     }
     // d.dddddddddddddde±x, correctly rounded to 15 significant digits; a carry out of the
-    // first digit is already folded into the exponent.
+    // first digit is already folded into the exponent. The shortest digits that read back as
+    // the value are those digits whenever there are at most 15 of them and the value is normal
+    // (15-digit decimals lie more than four units in the last place apart), and they are much
+    // quicker to find.
     char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    const char* end = result.ptr;
+    const double magnitude = std::fabs(value);
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
     const char* e = static_cast<const char*>(std::memchr(buffer, 'e', end - buffer));
+    const long shortestDigits = (e - buffer) - (e - buffer > 1 ? 1 : 0);  // "d" or "d.ddd"
+    if (shortestDigits > 15 || magnitude < std::numeric_limits<double>::min()) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14).ptr;
+        e = static_cast<const char*>(std::memchr(buffer, 'e', end - buffer));
+    }
     int exponent10 = 0;
     std::from_chars(e[1] == '+' ? e + 2 : e + 1, end, exponent10);
 
@@ -43,30 +51,38 @@ QString NumberText(double value, QChar mark) {
     while (count > 1 && digits[count - 1] == '0') --count;
     const int E = exponent10 + 1;  // value = 0.D x 10^E
 
-    QString text;
-    text.reserve(24);
-    if (value < 0) text += QLatin1Char('-');
+    char* o = out;
+    if (value < 0) *o++ = '-';
     if (E > 15 || E < -3) {
-        text += QLatin1Char(digits[0]);
+        *o++ = digits[0];
         if (count > 1) {
-            text += mark;
-            for (int i = 1; i < count; ++i) text += QLatin1Char(digits[i]);
+            *o++ = mark;
+            for (int i = 1; i < count; ++i) *o++ = digits[i];
         }
-        text += QLatin1Char('E');
-        text += QString::fromLatin1(std::to_string(E - 1));
+        *o++ = 'E';
+        o = std::to_chars(o, o + 8, E - 1).ptr;
     } else if (E <= 0) {
-        text += QLatin1Char('0');
-        text += mark;
-        for (int i = 0; i < -E; ++i) text += QLatin1Char('0');
-        for (int i = 0; i < count; ++i) text += QLatin1Char(digits[i]);
+        *o++ = '0';
+        *o++ = mark;
+        for (int i = 0; i < -E; ++i) *o++ = '0';
+        for (int i = 0; i < count; ++i) *o++ = digits[i];
     } else {
-        for (int i = 0; i < E; ++i) text += QLatin1Char(i < count ? digits[i] : '0');
+        for (int i = 0; i < E; ++i) *o++ = i < count ? digits[i] : '0';
         if (count > E) {
-            text += mark;
-            for (int i = E; i < count; ++i) text += QLatin1Char(digits[i]);
+            *o++ = mark;
+            for (int i = E; i < count; ++i) *o++ = digits[i];
         }
     }
-    return text;
+    return std::size_t(o - out);
+}
+
+QString NumberText(double value, QChar mark) {
+    char text[kNumberCharsCapacity];
+    const std::size_t length = NumberChars(value, '.', text);
+    QString result = QString::fromLatin1(text, qsizetype(length));
+    // The text holds at most one ".", the decimal mark; the user's mark may be any character.
+    if (mark != QLatin1Char('.')) result.replace(QLatin1Char('.'), mark);
+    return result;
 }
 
 std::optional<double> ReadNumber(QStringView text, QChar mark) {
