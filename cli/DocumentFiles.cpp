@@ -36,13 +36,16 @@ LoadedFile LoadFile(const QString& fileName, bool withDatabaseHeader) {
     // own rule; a species or spectrum file is read again by the species rule, which may decode
     // its bytes differently, and so is a file that is no UTF-8 JSON at all.
     LoadedFile file;
+    auto readDatabase = [&](const JsonDocument& tree) {
+        file.type = kDatabaseType;
+        file.entries = Interpret([&] { return DatabaseFromDocument(tree.Root()); });
+        if (withDatabaseHeader) file.header = Interpret([&] { return DatabaseHeaderFromDocument(tree.Root()); });
+    };
     std::optional<FileProblem> asDatabase;
     try {
         const JsonDocument tree = ReadTree(fileName, JsonEncodingRule::DatabaseFile);
         if (TypeOf(tree.Root()) == kDatabaseType) {
-            file.type = kDatabaseType;
-            file.entries = Interpret([&] { return DatabaseFromDocument(tree.Root()); });
-            if (withDatabaseHeader) file.header = Interpret([&] { return DatabaseHeaderFromDocument(tree.Root()); });
+            readDatabase(tree);
             return file;
         }
     } catch (const FileProblem& problem) {
@@ -58,8 +61,7 @@ LoadedFile LoadFile(const QString& fileName, bool withDatabaseHeader) {
     } else if (file.type == kDatabaseType && asDatabase) {
         throw *asDatabase;  // a database that is not UTF-8
     } else if (file.type == kDatabaseType) {
-        file.entries = Interpret([&] { return DatabaseFromDocument(tree.Root()); });
-        if (withDatabaseHeader) file.header = Interpret([&] { return DatabaseHeaderFromDocument(tree.Root()); });
+        readDatabase(tree);
     } else {
         Interpret([&] { return AsObject(tree.Root()); });
         throw FileProblem{QStringLiteral("\"Type\" is none of \"%1\", \"%2\" and \"%3\"")
