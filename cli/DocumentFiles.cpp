@@ -32,30 +32,42 @@ QString TypeOf(const JsonValue& root) {
 }  // namespace
 
 LoadedFile LoadFile(const QString& fileName, bool withDatabaseHeader) {
+    // The type decides the encoding rule. Databases, the large files, are read once by their
+    // own rule; a species or spectrum file is read again by the species rule, which may decode
+    // its bytes differently, and so is a file that is no UTF-8 JSON at all.
     LoadedFile file;
-    {
-        // The type decides the encoding rule: read by the species rule first, which takes any
-        // bytes, and read a database again by its own.
-        const JsonDocument tree = ReadTree(fileName, JsonEncodingRule::SpeciesFile);
-        file.type = TypeOf(tree.Root());
-        if (file.type == kSpeciesType) {
-            file.species = Interpret([&] { return SpeciesFromDocument(tree.Root()); });
+    auto readDatabase = [&](const JsonDocument& tree) {
+        file.type = kDatabaseType;
+        file.entries = Interpret([&] { return DatabaseFromDocument(tree.Root()); });
+        if (withDatabaseHeader) file.header = Interpret([&] { return DatabaseHeaderFromDocument(tree.Root()); });
+    };
+    std::optional<FileProblem> asDatabase;
+    try {
+        const JsonDocument tree = ReadTree(fileName, JsonEncodingRule::DatabaseFile);
+        if (TypeOf(tree.Root()) == kDatabaseType) {
+            readDatabase(tree);
             return file;
         }
-        if (file.type == kSpectrumType) {
-            file.spectrum = Interpret([&] { return SpectrumFromDocument(tree.Root()); });
-            return file;
-        }
-        if (file.type != kDatabaseType) {
-            Interpret([&] { return AsObject(tree.Root()); });
-            throw FileProblem{QStringLiteral("\"Type\" is none of \"%1\", \"%2\" and \"%3\"")
-                                  .arg(kSpeciesType, kSpectrumType, kDatabaseType),
-                              kInvalidDocument, true};
-        }
+    } catch (const FileProblem& problem) {
+        if (problem.status != kUnreadable) throw;
+        asDatabase = problem;
     }
-    const JsonDocument tree = ReadTree(fileName, JsonEncodingRule::DatabaseFile);
-    file.entries = Interpret([&] { return DatabaseFromDocument(tree.Root()); });
-    if (withDatabaseHeader) file.header = Interpret([&] { return DatabaseHeaderFromDocument(tree.Root()); });
+    const JsonDocument tree = ReadTree(fileName, JsonEncodingRule::SpeciesFile);
+    file.type = TypeOf(tree.Root());
+    if (file.type == kSpeciesType) {
+        file.species = Interpret([&] { return SpeciesFromDocument(tree.Root()); });
+    } else if (file.type == kSpectrumType) {
+        file.spectrum = Interpret([&] { return SpectrumFromDocument(tree.Root()); });
+    } else if (file.type == kDatabaseType && asDatabase) {
+        throw *asDatabase;  // a database that is not UTF-8
+    } else if (file.type == kDatabaseType) {
+        readDatabase(tree);
+    } else {
+        Interpret([&] { return AsObject(tree.Root()); });
+        throw FileProblem{QStringLiteral("\"Type\" is none of \"%1\", \"%2\" and \"%3\"")
+                              .arg(kSpeciesType, kSpectrumType, kDatabaseType),
+                          kInvalidDocument, true};
+    }
     return file;
 }
 

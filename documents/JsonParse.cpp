@@ -12,8 +12,9 @@ constexpr int kMaxDepth = 512;
 
 }  // namespace
 
-// Recursive descent over UTF-16 code units (char16_t) or well-formed UTF-8 bytes (char),
-// building the tree as it goes. Every function returns false at the first invalid character.
+// Recursive descent over UTF-16 code units (char16_t) or UTF-8 bytes (char), building the tree
+// as it goes. Every function returns false at the first invalid character; for UTF-8 that
+// includes a malformed sequence inside a string (outside strings only ASCII is valid anyway).
 template <class Char>
 class JsonParser {
 public:

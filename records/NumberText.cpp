@@ -6,9 +6,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -17,6 +19,59 @@ QChar userSeparator = QLatin1Char('.');
 // Significant digits and exponent E of the largest magnitude we accept: 0.179769313486232 x 10^309.
 constexpr std::string_view kLimitDigits = "179769313486232";
 constexpr long kLimitExponent = 309;
+
+}  // namespace
+
+namespace {
+
+// The digits of a double that holds a decimal of at most 15 significant digits, the usual
+// case, with one multiplication and one division: M = x times 10^p, rounded, with p chosen for
+// 15 digits, is that decimal whenever M divided by 10^p gives x back, because no other decimal
+// of at most 15 digits can (they lie more than four units in the last place apart). For such a
+// double the product is within 0.2 of M, so the test never fails for it; every other double
+// fails it and takes the general way.
+bool ShortDecimalDigits(double magnitude, char* digits, int& count, int& E) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!(magnitude >= 1e-7 && magnitude < 1e15)) return false;
+    // Digits before the point, possibly one too many; then the test fails and nothing is lost.
+    int before = 1;
+    while (before < 15 && magnitude >= kPowers[before]) ++before;
+    if (magnitude < 1) {
+        before = 0;
+        while (before > -7 && magnitude * kPowers[-before + 1] < 1) --before;
+    }
+    const int p = 15 - before;
+    if (p > 22) return false;
+    const double scaled = std::nearbyint(magnitude * kPowers[p]);
+    if (!(scaled >= 1 && scaled < 1e15) || scaled / kPowers[p] != magnitude) return false;
+    auto m = static_cast<std::uint64_t>(scaled);
+    // Trailing zeros (up to 14) go first, in four steps; the rest two digits at a time.
+    int decimals = p;
+    for (const auto& [power, zeros] : {std::pair{100000000ull, 8}, {10000ull, 4}, {100ull, 2}, {10ull, 1}}) {
+        if (m % power == 0) {
+            m /= power;
+            decimals -= zeros;
+        }
+    }
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char reversed[16];
+    int n = 0;
+    while (m >= 10) {
+        const auto pair = m % 100;
+        m /= 100;
+        reversed[n++] = kPairs[2 * pair + 1];
+        reversed[n++] = kPairs[2 * pair];
+    }
+    if (m > 0) reversed[n++] = char('0' + m);
+    for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
+    count = n;
+    E = n - decimals;
+    return true;
+}
 
 }  // namespace
 
@@ -31,25 +86,27 @@ std::size_t NumberChars(double value, char mark, char* out) {
     // the value are those digits whenever there are at most 15 of them and the value is normal
     // (15-digit decimals lie more than four units in the last place apart), and they are much
     // quicker to find.
-    char buffer[40];
     const double magnitude = std::fabs(value);
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
-    const char* e = static_cast<const char*>(std::memchr(buffer, 'e', end - buffer));
-    const long shortestDigits = (e - buffer) - (e - buffer > 1 ? 1 : 0);  // "d" or "d.ddd"
-    if (shortestDigits > 15 || magnitude < std::numeric_limits<double>::min()) {
-        end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14).ptr;
-        e = static_cast<const char*>(std::memchr(buffer, 'e', end - buffer));
-    }
-    int exponent10 = 0;
-    std::from_chars(e[1] == '+' ? e + 2 : e + 1, end, exponent10);
-
-    char digits[16];
+    char digits[24];
     int count = 0;
-    for (const char* p = buffer; p != e; ++p) {
-        if (*p != '.') digits[count++] = *p;
+    int E = 0;  // value = 0.D x 10^E
+    if (!ShortDecimalDigits(magnitude, digits, count, E)) {
+        char buffer[40];
+        const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific).ptr;
+        const char* e = static_cast<const char*>(std::memchr(buffer, 'e', end - buffer));
+        const long shortestDigits = (e - buffer) - (e - buffer > 1 ? 1 : 0);  // "d" or "d.ddd"
+        if (shortestDigits > 15 || magnitude < std::numeric_limits<double>::min()) {
+            end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14).ptr;
+            e = static_cast<const char*>(std::memchr(buffer, 'e', end - buffer));
+        }
+        int exponent10 = 0;
+        std::from_chars(e[1] == '+' ? e + 2 : e + 1, end, exponent10);
+        for (const char* p = buffer; p != e; ++p) {
+            if (*p != '.') digits[count++] = *p;
+        }
+        E = exponent10 + 1;
     }
     while (count > 1 && digits[count - 1] == '0') --count;
-    const int E = exponent10 + 1;  // value = 0.D x 10^E
 
     char* o = out;
     if (value < 0) *o++ = '-';
