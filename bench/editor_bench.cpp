@@ -8,7 +8,11 @@
 //
 //   build/bench/editor_bench [points] [repetitions]
 //
-// Exits with 1 when a median misses its target.
+// Every case prints the median and the fastest run of the wall-clock time and of the main
+// thread's processor time. The machines this runs on are shared, and other builds stretch the
+// wall-clock time by whatever they take; everything measured here runs on the main thread, so
+// its processor time is what the user waits for on a machine of its own, and the targets are
+// judged on it. Exits with 1 when a median misses its target.
 
 #include "documents/Documents.h"
 #include "editor/Platform.h"
@@ -24,6 +28,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -77,6 +82,28 @@ QString DataText(int lines, bool descending) {
     return text.join(QStringLiteral("\r\n"));
 }
 
+double ThreadMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// The wall-clock and processor time of one run.
+struct Time {
+    double wall = 0;
+    double cpu = 0;
+};
+
+class Stopwatch {
+public:
+    Stopwatch() : cpuStart_(ThreadMs()) { wall_.start(); }
+    Time Elapsed() const { return {double(wall_.nsecsElapsed()) / 1e6, ThreadMs() - cpuStart_}; }
+
+private:
+    QElapsedTimer wall_;
+    double cpuStart_;
+};
+
 double Median(std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
@@ -84,12 +111,18 @@ double Median(std::vector<double> ms) {
 
 struct Outcome {
     bool allMet = true;
-    void Report(const char* name, const std::vector<double>& ms, double targetMs) {
-        const double median = Median(ms);
+    void Report(const char* name, const std::vector<Time>& runs, double targetMs) {
+        std::vector<double> wall, cpu;
+        for (const Time& run : runs) {
+            wall.push_back(run.wall);
+            cpu.push_back(run.cpu);
+        }
+        const double median = Median(cpu);
         const bool met = median < targetMs;
         allMet = allMet && met;
-        std::printf("%-34s %9.2f %9.2f %9.0f %s\n", name, median, *std::min_element(ms.begin(), ms.end()), targetMs,
-                    met ? "" : "OVER TARGET");
+        std::printf("%-34s %9.1f %9.1f %9.1f %9.1f %7.0f %s\n", name, Median(wall),
+                    *std::min_element(wall.begin(), wall.end()), median, *std::min_element(cpu.begin(), cpu.end()),
+                    targetMs, met ? "" : "OVER TARGET");
         std::fflush(stdout);
     }
 };
@@ -107,24 +140,22 @@ public:
 
     // Runs `work` and lets the window catch up until the data field's widget holds `lines`
     // lines, as the user would see them.
-    double Timed(const std::function<void()>& work, int lines) {
-        QElapsedTimer clock;
-        clock.start();
+    Time Timed(const std::function<void()>& work, int lines) {
+        const Stopwatch clock;
         work();
         while (memo_->blockCount() != std::max(1, lines)) QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        const Time time = clock.Elapsed();
         Quiet();
-        return ms;
+        return time;
     }
 
     // The chart's rebuild as the timer runs it, with the drawing it queues done at once.
-    double TimedPlot() {
-        QElapsedTimer clock;
-        clock.start();
+    Time TimedPlot() {
+        const Stopwatch clock;
         form_.PlotSpectrum();
         chart_->replot(QCustomPlot::rpImmediateRefresh);
-        return double(clock.nsecsElapsed()) / 1e6;
+        return clock.Elapsed();
     }
 
     int ChartPoints() const { return chart_->graph(0)->dataCount(); }
@@ -153,13 +184,13 @@ int main(int argc, char** argv) {
     Bench bench;
     TFMain& form = bench.Form();
     Outcome outcome;
-    std::printf("%d points, %d runs each\n%-34s %9s %9s %9s\n", points, repetitions, "case (ms)", "median", "min",
-                "target");
+    std::printf("%d points, %d runs each; wall-clock and main-thread processor time in ms\n", points, repetitions);
+    std::printf("%-34s %9s %9s %9s %9s %7s\n", "case", "wall med", "wall min", "cpu med", "cpu min", "target");
 
     // Showing and committing: every show starts from another spectrum's text, so that each
     // one really replaces the field's lines.
     const TSpectrum spectra[2] = {BenchSpectrum(points, 0), BenchSpectrum(points, 1)};
-    std::vector<double> show, commit;
+    std::vector<Time> show, commit;
     for (int r = 0; r < repetitions; ++r) {
         show.push_back(bench.Timed([&] { form.ShowSpectrum(spectra[r % 2]); }, points));
         commit.push_back(bench.Timed([&] { form.CommitSpectrum(); }, points));
@@ -177,7 +208,7 @@ int main(int argc, char** argv) {
         for (int s = 0; s < kLoadSpectra; ++s) entry.Spectra.push_back(BenchSpectrum(points, s));
         WriteSpeciesFile(file, entry);
     }
-    std::vector<double> load;
+    std::vector<Time> load;
     for (int r = 0; r < repetitions; ++r) {
         // From another spectrum's text, as when a file is opened over earlier work.
         bench.Timed([&] { form.ShowSpectrum(spectra[1]); }, points);
@@ -192,7 +223,7 @@ int main(int argc, char** argv) {
         for (const bool lineSpectrum : {false, true}) {
             form.CheckBox1.SetChecked(lineSpectrum);
             bench.Quiet();
-            std::vector<double> plot;
+            std::vector<Time> plot;
             for (int r = 0; r < repetitions; ++r) plot.push_back(bench.TimedPlot());
             if (bench.ChartPoints() != (lineSpectrum ? 3 : 1) * points)
                 std::fprintf(stderr, "the chart holds %d points\n", bench.ChartPoints());
