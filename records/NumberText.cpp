@@ -20,10 +20,11 @@ constexpr long kLimitExponent = 309;
 
 }  // namespace
 
-QString NumberText(double value, QChar mark) {
+QChar* WriteNumberChars(QChar* out, double value, QChar mark) {
     if (value == 0 || !std::isfinite(value)) {
         // Non-finite values never arise in the editor; writing "0" keeps every output valid JSON.
-        return QStringLiteral("0");
+        *out++ = QLatin1Char('0');
+        return out;
     }
     // d.dddddddddddddde±x, correctly rounded to 15 significant digits; a carry out of the
     // first digit is already folded into the exponent.
@@ -43,30 +44,35 @@ QString NumberText(double value, QChar mark) {
     while (count > 1 && digits[count - 1] == '0') --count;
     const int E = exponent10 + 1;  // value = 0.D x 10^E
 
-    QString text;
-    text.reserve(24);
-    if (value < 0) text += QLatin1Char('-');
+    if (value < 0) *out++ = QLatin1Char('-');
     if (E > 15 || E < -3) {
-        text += QLatin1Char(digits[0]);
+        *out++ = QLatin1Char(digits[0]);
         if (count > 1) {
-            text += mark;
-            for (int i = 1; i < count; ++i) text += QLatin1Char(digits[i]);
+            *out++ = mark;
+            for (int i = 1; i < count; ++i) *out++ = QLatin1Char(digits[i]);
         }
-        text += QLatin1Char('E');
-        text += QString::fromLatin1(std::to_string(E - 1));
+        *out++ = QLatin1Char('E');
+        char exponent[8];
+        const char* exponentEnd = std::to_chars(exponent, exponent + sizeof exponent, E - 1).ptr;
+        for (const char* p = exponent; p != exponentEnd; ++p) *out++ = QLatin1Char(*p);
     } else if (E <= 0) {
-        text += QLatin1Char('0');
-        text += mark;
-        for (int i = 0; i < -E; ++i) text += QLatin1Char('0');
-        for (int i = 0; i < count; ++i) text += QLatin1Char(digits[i]);
+        *out++ = QLatin1Char('0');
+        *out++ = mark;
+        for (int i = 0; i < -E; ++i) *out++ = QLatin1Char('0');
+        for (int i = 0; i < count; ++i) *out++ = QLatin1Char(digits[i]);
     } else {
-        for (int i = 0; i < E; ++i) text += QLatin1Char(i < count ? digits[i] : '0');
+        for (int i = 0; i < E; ++i) *out++ = QLatin1Char(i < count ? digits[i] : '0');
         if (count > E) {
-            text += mark;
-            for (int i = E; i < count; ++i) text += QLatin1Char(digits[i]);
+            *out++ = mark;
+            for (int i = E; i < count; ++i) *out++ = QLatin1Char(digits[i]);
         }
     }
-    return text;
+    return out;
+}
+
+QString NumberText(double value, QChar mark) {
+    QChar text[kMaxNumberChars];
+    return QString(text, WriteNumberChars(text, value, mark) - text);
 }
 
 std::optional<double> ReadNumber(QStringView text, QChar mark) {

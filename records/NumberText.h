@@ -11,6 +11,13 @@
 // `mark` is the decimal mark: "." in documents, the user's separator in window fields.
 QString NumberText(double value, QChar mark);
 
+// Room for any number text ("-1.23456789012345E-308" and the like).
+inline constexpr int kMaxNumberChars = 32;
+
+// NumberText written into `out`, which has room for kMaxNumberChars characters; returns the
+// end. Texts of many numbers (a spectrum's data lines) are built without a string per number.
+QChar* WriteNumberChars(QChar* out, double value, QChar mark);
+
 // Reads a number text with the given decimal mark: optional spaces, sign, digits, fraction,
 // exponent, spaces; nothing else. Values too small for a double become 0; values too large
 // fail, except that a magnitude up to 1.79769313486232E308 (the text of the largest double)
