@@ -207,6 +207,7 @@ void Binding::Bind(TControl& model, QWidget* widget) {
         text->setLineWrapMode(memo->WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
         text->setTabChangesFocus(true);
         ShowLines(*memo, text);
+        ApplySelection(*memo, text);
         connect(text, &QPlainTextEdit::textChanged, this, [memo, text] { Dispatch([&] { memo->UserType(MemoText(text)); }); });
         auto select = [memo, text] {
             const QTextCursor cursor = text->textCursor();
