@@ -133,6 +133,13 @@ std::size_t NumberChars(double value, char mark, char* out) {
     return std::size_t(o - out);
 }
 
+QChar* WriteNumberChars(QChar* out, double value, QChar mark) {
+    char text[kNumberCharsCapacity];
+    const std::size_t length = NumberChars(value, '.', text);
+    for (std::size_t i = 0; i < length; ++i) *out++ = text[i] == '.' ? mark : QLatin1Char(text[i]);
+    return out;
+}
+
 QString NumberText(double value, QChar mark) {
     char text[kNumberCharsCapacity];
     const std::size_t length = NumberChars(value, '.', text);

@@ -17,6 +17,10 @@ QString NumberText(double value, QChar mark);
 inline constexpr std::size_t kNumberCharsCapacity = 32;
 std::size_t NumberChars(double value, char mark, char* out);
 
+// NumberText written into `out`, which has room for kNumberCharsCapacity characters; returns the
+// end. Texts of many numbers (a spectrum's data lines) are built without a string per number.
+QChar* WriteNumberChars(QChar* out, double value, QChar mark);
+
 // Reads a number text with the given decimal mark: optional spaces, sign, digits, fraction,
 // exponent, spaces; nothing else. Values too small for a double become 0; values too large
 // fail, except that a magnitude up to 1.79769313486232E308 (the text of the largest double)
