@@ -297,6 +297,11 @@ QString ReadJSONFile(const QString& fileName, JsonEncodingRule rule);
 // Throws Failure when the file cannot be read, cannot be decoded or holds no valid JSON.
 JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule);
 
+// ReadJSONFile and ReadJSONDocument on bytes already in memory; the parse gives nothing when the
+// bytes hold no valid JSON. Both throw Failure for malformed UTF-8.
+QString DecodeJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule);
+std::optional<JsonDocument> ParseJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule);
+
 // Writes the UTF-8 byte-order mark, the text as UTF-8 and CR LF. The file is replaced only once
 // the new content is complete; a failed write leaves an existing file as it was. Throws Failure.
 void WriteJSONFile(const QString& fileName, const QString& text);

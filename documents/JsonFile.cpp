@@ -141,9 +141,24 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     return text;
 }
 
-QString ReadJSONFile(const QString& fileName, JsonEncodingRule rule) {
-    const QByteArray bytes = ReadFileBytes(fileName);
+QString DecodeJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule) {
     return Decode(Classify(bytes, rule));
+}
+
+std::optional<JsonDocument> ParseJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule) {
+    const FileText file = Classify(bytes, rule);
+    if (file.encoding == FileText::Encoding::Utf8) {
+        // The same way as a file read: the parser checks the UTF-8 of what it accepts.
+        const QByteArray source = bytes.toByteArray();
+        std::optional<JsonDocument> document = ParseUtf8Source(source, bytes.size() - file.bytes.size());
+        if (!document && !ValidUtf8(file.bytes)) ThrowMalformedUtf8();
+        return document;
+    }
+    return ParseJSON(Decode(file));
+}
+
+QString ReadJSONFile(const QString& fileName, JsonEncodingRule rule) {
+    return DecodeJSONFileBytes(ReadFileBytes(fileName), rule);
 }
 
 JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule) {
@@ -153,7 +168,7 @@ JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule) {
     if (file.encoding == FileText::Encoding::Utf8) {
         // The parser checks the UTF-8 of what it accepts; only a failure needs to know which
         // of the two reasons to give.
-        document = ParseUtf8Source(bytes, file.bytes.data() - bytes.constData());
+        document = ParseUtf8Source(bytes, bytes.size() - file.bytes.size());
         if (!document && !ValidUtf8(file.bytes)) ThrowMalformedUtf8();
     } else {
         QString text = Decode(file);

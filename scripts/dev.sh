@@ -5,6 +5,10 @@
 #   scripts/dev.sh run     install, build, start specedit
 #   scripts/dev.sh test    install, build, run all tests
 #   scripts/dev.sh build   install and build only
+#   scripts/dev.sh sanitize   install, build with AddressSanitizer and UndefinedBehaviorSanitizer
+#                             in build-asan/, run all tests there
+#   scripts/dev.sh large   install, build, run only the tests labelled "large" (big files)
+#   scripts/dev.sh install install the packages only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +17,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-image-formats-plugins libqcustomplot-dev libgl-dev
   libgtest-dev libgmock-dev rapidjson-dev
+  clang libclang-rt-14-dev
   fonts-liberation2 fonts-noto-core fonts-noto-color-emoji fonts-symbola
 )
 
@@ -32,7 +37,7 @@ install_missing() {
 }
 
 build() {
-  [ -f "$BUILD_DIR/build.ninja" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  [ -f "$BUILD_DIR/build.ninja" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$BUILD_DIR"
 }
 
@@ -51,14 +56,33 @@ case "${1:-}" in
     install_missing
     build
     cd "$BUILD_DIR"
-    ctest --output-on-failure -j2
+    ctest --output-on-failure -j2 -LE large
+    ;;
+  sanitize)
+    install_missing
+    BUILD_DIR=${SPECEDIT_ASAN_BUILD_DIR:-build-asan}
+    build -DSPECEDIT_SANITIZE=ON -DSPECEDIT_BENCH=OFF
+    cd "$BUILD_DIR"
+    # Any report fails the test that caused it, leaks included.
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --output-on-failure -j2 -LE large
+    ;;
+  large)
+    install_missing
+    build
+    cd "$BUILD_DIR"
+    ctest --output-on-failure -L large
     ;;
   build)
     install_missing
     build
     ;;
+  install)
+    install_missing
+    ;;
   *)
-    echo "usage: $0 run|test|build" >&2
+    echo "usage: $0 run|test|sanitize|large|build|install" >&2
     exit 2
     ;;
 esac
