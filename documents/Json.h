@@ -17,9 +17,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -71,6 +73,7 @@ struct JsonMember {
 
 private:
     friend class JsonBuilder;
+    friend class JsonValue;
     const char16_t* name_ = nullptr;
     std::uint32_t nameSize_ = 0;
     JsonValue value_;
@@ -78,14 +81,39 @@ private:
 
 inline std::span<const JsonMember> JsonValue::Members() const { return {members_, size_}; }
 
+inline const JsonValue* JsonValue::Find(QStringView name) const {
+    // Member lookups run for every number of a document; compare the sizes first, inline.
+    const std::size_t size = std::size_t(name.size());
+    const char16_t* chars = reinterpret_cast<const char16_t*>(name.utf16());
+    for (const JsonMember& member : Members()) {
+        if (member.nameSize_ != size) continue;
+        std::size_t i = 0;
+        while (i < size && member.name_[i] == chars[i]) ++i;
+        if (i == size) return &member.value_;
+    }
+    return nullptr;
+}
+
 // Bump allocation in large blocks; everything is freed with the arena.
 class JsonArena {
 public:
-    void* Allocate(std::size_t bytes, std::size_t alignment);
+    void* Allocate(std::size_t bytes, std::size_t alignment) {
+        const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(cursor_) + alignment - 1) & ~(alignment - 1);
+        if (cursor_ && start + bytes <= reinterpret_cast<std::uintptr_t>(end_)) {
+            cursor_ = reinterpret_cast<std::byte*>(start + bytes);
+            return reinterpret_cast<void*>(start);
+        }
+        return AllocateBlock(bytes, alignment);
+    }
     // Gives back the unused end of the most recent allocation (made with `bytes`).
-    void Shrink(void* last, std::size_t bytes, std::size_t keep);
+    void Shrink(void* last, std::size_t bytes, std::size_t keep) {
+        auto* start = static_cast<std::byte*>(last);
+        if (start + bytes == cursor_) cursor_ = start + keep;
+    }
 
 private:
+    void* AllocateBlock(std::size_t bytes, std::size_t alignment);
+
     std::vector<std::unique_ptr<std::byte[]>> blocks_;
     std::byte* cursor_ = nullptr;
     std::byte* end_ = nullptr;
@@ -106,6 +134,7 @@ public:
 private:
     friend class JsonBuilder;
     std::unique_ptr<JsonArena> arena_;
+    QByteArray source_;  // the parsed bytes, when number texts point into them
     JsonValue root_;
 };
 
@@ -126,44 +155,108 @@ public:
     JsonBuilder(const JsonBuilder&) = delete;
     JsonBuilder& operator=(const JsonBuilder&) = delete;
 
-    JsonBuilder& Name(QStringView name);
-    JsonBuilder& String(QStringView text);
+    JsonBuilder& Name(QStringView name) {
+        nameSize_ = CheckedSize(name.size());
+        name_ = CopyText(name);
+        return *this;
+    }
+    JsonBuilder& String(QStringView text) {
+        const std::uint32_t size = CheckedSize(text.size());
+        StringInArena(CopyText(text), size);
+        return *this;
+    }
     // The number text of the value with "." as decimal mark.
     JsonBuilder& Number(double value);
     // Decimal digits, "-" before a negative value.
     JsonBuilder& Integer(std::int32_t value);
     // A number text as it stands; it must follow the JSON number grammar.
-    JsonBuilder& NumberText(std::string_view text);
-    JsonBuilder& Bool(bool value);
-    JsonBuilder& Null();
-    JsonBuilder& BeginObject();
-    JsonBuilder& EndObject();
-    JsonBuilder& BeginArray();
-    JsonBuilder& EndArray();
+    JsonBuilder& NumberText(std::string_view text) {
+        const std::uint32_t size = CheckedSize(text.size());
+        auto* digits = static_cast<char*>(arena_->Allocate(text.size(), 1));
+        std::memcpy(digits, text.data(), text.size());
+        NumberInArena(digits, size);
+        return *this;
+    }
+    JsonBuilder& Bool(bool b) {
+        JsonValue& value = Push();
+        value.kind_ = JsonKind::Boolean;
+        value.bool_ = b;
+        return *this;
+    }
+    JsonBuilder& Null() {
+        Push().kind_ = JsonKind::Null;
+        return *this;
+    }
+    JsonBuilder& BeginObject() { return Begin(JsonKind::Object); }
+    JsonBuilder& EndObject() {
+        End(true);
+        return *this;
+    }
+    JsonBuilder& BeginArray() { return Begin(JsonKind::Array); }
+    JsonBuilder& EndArray() {
+        End(false);
+        return *this;
+    }
 
     // The document holding the one top-level value built; the builder is empty afterwards.
     JsonDocument Finish();
 
 private:
     template <class> friend class JsonParser;
+    friend std::optional<JsonDocument> ParseUtf8Source(const QByteArray& source, qsizetype offset);
 
     struct Open {
         std::size_t first;  // index of the first child in pending_
         bool object;
     };
 
-    JsonValue& Push();
-    const char16_t* CopyText(QStringView text);
-    // For the parser, which decodes texts straight into the arena.
-    void StringInArena(const char16_t* chars, std::uint32_t size);
-    void NumberInArena(const char* digits, std::uint32_t size);
+    static std::uint32_t CheckedSize(qsizetype size) {
+        // Sizes are 32-bit inside the tree; nothing the editor reads comes near.
+        if (std::size_t(size) > 0xFFFFFFFFu) throw std::length_error("JSON value too large");
+        return std::uint32_t(size);
+    }
+    JsonValue& Push() {
+        JsonMember& member = pending_.emplace_back();
+        member.name_ = name_;
+        member.nameSize_ = nameSize_;
+        name_ = nullptr;
+        nameSize_ = 0;
+        return member.value_;
+    }
+    const char16_t* CopyText(QStringView text) {
+        if (text.isEmpty()) return nullptr;
+        auto* chars = static_cast<char16_t*>(arena_->Allocate(text.size() * sizeof(char16_t), alignof(char16_t)));
+        std::memcpy(chars, text.utf16(), text.size() * sizeof(char16_t));
+        return chars;
+    }
+    // For the parser, which decodes texts straight into the arena (or leaves numbers in its source).
+    void StringInArena(const char16_t* chars, std::uint32_t size) {
+        JsonValue& value = Push();
+        value.kind_ = JsonKind::String;
+        value.size_ = size;
+        value.chars_ = chars;
+    }
+    void NumberInArena(const char* digits, std::uint32_t size) {
+        JsonValue& value = Push();
+        value.kind_ = JsonKind::Number;
+        value.size_ = size;
+        value.digits_ = digits;
+    }
+    JsonBuilder& Begin(JsonKind kind) {
+        Push().kind_ = kind;
+        open_.push_back({pending_.size(), kind == JsonKind::Object});
+        return *this;
+    }
     void End(bool object);
+    // The finished document keeps these bytes alive.
+    void KeepSource(const QByteArray& source) { source_ = source; }
 
     std::unique_ptr<JsonArena> arena_;
     std::vector<JsonMember> pending_;  // children of the open containers, innermost last
     std::vector<Open> open_;
     const char16_t* name_ = nullptr;
     std::uint32_t nameSize_ = 0;
+    QByteArray source_;
 };
 
 // ---- Text ----

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -87,7 +88,8 @@ QString Decode(const FileText& file) {
     throw Failure(QStringLiteral("The file \"%1\" does not hold valid JSON").arg(FullName(fileName)));
 }
 
-void WriteFileBytes(const QString& fileName, std::initializer_list<QByteArrayView> parts) {
+// Writes through a temporary file that replaces the target only once it is complete.
+void WriteFile(const QString& fileName, const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(fileName);
     auto fail = [&] {
         const QString reason = file.errorString();
@@ -95,11 +97,10 @@ void WriteFileBytes(const QString& fileName, std::initializer_list<QByteArrayVie
         throw Failure(QStringLiteral("Cannot create file \"%1\". %2").arg(FullName(fileName), reason));
     };
     if (!file.open(QIODevice::WriteOnly)) fail();
-    for (QByteArrayView part : parts) {
-        if (file.write(part.data(), part.size()) != part.size()) fail();
-    }
-    if (!file.commit()) fail();
+    if (!write(file) || !file.commit()) fail();
 }
+
+bool WriteBytes(QIODevice& device, QByteArrayView bytes) { return device.write(bytes.data(), bytes.size()) == bytes.size(); }
 
 }  // namespace
 
@@ -115,31 +116,12 @@ bool ValidUtf8(QByteArrayView bytes) {
             p += 8;
         }
         if (p == end) break;
-        const unsigned c = *p;
-        if (c < 0x80) {
+        if (*p < 0x80) {
             ++p;
             continue;
         }
-        // The well-formed sequences: lead byte, the range of the second byte, the length.
-        unsigned low = 0x80, high = 0xBF;
-        int length;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0) low = 0xA0;        // no overlong forms
-            if (c == 0xED) high = 0x9F;       // no surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0) low = 0x90;        // no overlong forms
-            if (c == 0xF4) high = 0x8F;       // nothing beyond U+10FFFF
-        } else {
-            return false;
-        }
-        if (end - p < length || p[1] < low || p[1] > high) return false;
-        for (int i = 2; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return false;
-        }
+        const int length = Utf8SequenceLength(p, end);
+        if (length == 0) return false;
         p += length;
     }
     return true;
@@ -166,8 +148,11 @@ QString DecodeJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule) {
 std::optional<JsonDocument> ParseJSONFileBytes(QByteArrayView bytes, JsonEncodingRule rule) {
     const FileText file = Classify(bytes, rule);
     if (file.encoding == FileText::Encoding::Utf8) {
-        if (!ValidUtf8(file.bytes)) ThrowMalformedUtf8();
-        return ParseValidUtf8(file.bytes);
+        // The same way as a file read: the parser checks the UTF-8 of what it accepts.
+        const QByteArray source = bytes.toByteArray();
+        std::optional<JsonDocument> document = ParseUtf8Source(source, bytes.size() - file.bytes.size());
+        if (!document && !ValidUtf8(file.bytes)) ThrowMalformedUtf8();
+        return document;
     }
     return ParseJSON(Decode(file));
 }
@@ -181,7 +166,10 @@ JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule) {
     const FileText file = Classify(bytes, rule);
     std::optional<JsonDocument> document;
     if (file.encoding == FileText::Encoding::Utf8) {
-        document = ParseJSONFileBytes(bytes, rule);
+        // The parser checks the UTF-8 of what it accepts; only a failure needs to know which
+        // of the two reasons to give.
+        document = ParseUtf8Source(bytes, bytes.size() - file.bytes.size());
+        if (!document && !ValidUtf8(file.bytes)) ThrowMalformedUtf8();
     } else {
         QString text = Decode(file);
         bytes = QByteArray();  // the text alone is enough from here on
@@ -192,9 +180,14 @@ JsonDocument ReadJSONDocument(const QString& fileName, JsonEncodingRule rule) {
 }
 
 void WriteJSONFile(const QString& fileName, const QString& text) {
-    WriteFileBytes(fileName, {kUtf8Mark, text.toUtf8(), kLineBreak});
+    const QByteArray utf8 = text.toUtf8();
+    WriteFile(fileName, [&](QIODevice& file) {
+        return WriteBytes(file, kUtf8Mark) && WriteBytes(file, utf8) && WriteBytes(file, kLineBreak);
+    });
 }
 
 void WriteJSONDocument(const QString& fileName, const JsonValue& value) {
-    WriteFileBytes(fileName, {kUtf8Mark, FormatJSONUtf8(value), kLineBreak});
+    WriteFile(fileName, [&](QIODevice& file) {
+        return WriteBytes(file, kUtf8Mark) && FormatJSONTo(file, value) && WriteBytes(file, kLineBreak);
+    });
 }

@@ -1,7 +1,11 @@
 #include "JsonInternal.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -23,8 +27,45 @@ char EscapeLetter(char16_t c) {
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
 
-// Lays a tree out in two passes: the exact length first, so the text is allocated once, then the
-// characters. Out is char16_t for text, char for UTF-8 bytes.
+// Where the layout goes: straight into a text of the exact length, or through a buffer into a
+// file. Every write first asks for room; a buffer that is full is flushed.
+template <class Out>
+class Sink {
+public:
+    // An exact-length text: room never runs out.
+    Sink(Out* begin, Out* end) : o_(begin), end_(end) {}
+    // A file, through `buffer`.
+    Sink(QIODevice* device, std::vector<Out>& buffer)
+        : o_(buffer.data()), end_(buffer.data() + buffer.size()), begin_(buffer.data()), device_(device) {}
+
+    static constexpr std::size_t kPiece = 4096;  // the most ever asked for at once
+
+    Out* Room(std::size_t n) {
+        if (std::size_t(end_ - o_) < n) Flush();
+        return o_;
+    }
+    void Wrote(Out* o) { o_ = o; }
+
+    // Writes what the buffer holds; false when the device refused it.
+    bool Flush() {
+        if (device_ && o_ != begin_) {
+            const qint64 bytes = qint64((o_ - begin_) * sizeof(Out));
+            if (device_->write(reinterpret_cast<const char*>(begin_), bytes) != bytes) failed_ = true;
+            o_ = begin_;
+        }
+        return !failed_;
+    }
+
+private:
+    Out* o_;
+    Out* end_;
+    Out* begin_ = nullptr;
+    QIODevice* device_ = nullptr;
+    bool failed_ = false;
+};
+
+// Lays a tree out: Size gives the exact length, Write the characters. Out is char16_t for text,
+// char for UTF-8 bytes.
 template <class Out>
 class Formatter {
 public:
@@ -50,45 +91,37 @@ public:
         return 0;
     }
 
-    static Out* Write(const JsonValue& value, std::size_t indent, Out* o) {
+    static void Write(const JsonValue& value, std::size_t indent, Sink<Out>& sink) {
         switch (value.Kind()) {
-        case JsonKind::Null: return Ascii(o, "null", 4);
-        case JsonKind::Boolean: return value.Bool() ? Ascii(o, "true", 4) : Ascii(o, "false", 5);
-        case JsonKind::Number: return Ascii(o, value.NumberText().data(), value.NumberText().size());
-        case JsonKind::String: return WriteString(value.Text(), o);
+        case JsonKind::Null: return Ascii(sink, "null");
+        case JsonKind::Boolean: return Ascii(sink, value.Bool() ? "true" : "false");
+        case JsonKind::Number: return Ascii(sink, value.NumberText());
+        case JsonKind::String: return WriteString(value.Text(), sink);
         case JsonKind::Array: {
-            *o++ = '[';
-            o = LineBreak(o);
+            Ascii(sink, "[\r\n");
             const auto elements = value.Elements();
             for (std::size_t i = 0; i < elements.size(); ++i) {
-                o = Indent(o, indent + 4);
-                o = Write(elements[i], indent + 4, o);
-                if (i + 1 < elements.size()) *o++ = ',';
-                o = LineBreak(o);
+                Indent(sink, indent + 4);
+                Write(elements[i], indent + 4, sink);
+                Ascii(sink, i + 1 < elements.size() ? ",\r\n" : "\r\n");
             }
-            o = Indent(o, indent);
-            *o++ = ']';
-            return o;
+            Indent(sink, indent);
+            return Ascii(sink, "]");
         }
         case JsonKind::Object: {
-            *o++ = '{';
-            o = LineBreak(o);
+            Ascii(sink, "{\r\n");
             const auto members = value.Members();
             for (std::size_t i = 0; i < members.size(); ++i) {
-                o = Indent(o, indent + 4);
-                o = WriteString(members[i].Name(), o);
-                *o++ = ':';
-                *o++ = ' ';
-                o = Write(members[i].Value(), indent + 4, o);
-                if (i + 1 < members.size()) *o++ = ',';
-                o = LineBreak(o);
+                Indent(sink, indent + 4);
+                WriteString(members[i].Name(), sink);
+                Ascii(sink, ": ");
+                Write(members[i].Value(), indent + 4, sink);
+                Ascii(sink, i + 1 < members.size() ? ",\r\n" : "\r\n");
             }
-            o = Indent(o, indent);
-            *o++ = '}';
-            return o;
+            Indent(sink, indent);
+            return Ascii(sink, "}");
         }
         }
-        return o;
     }
 
 private:
@@ -120,62 +153,74 @@ private:
         return size;
     }
 
-    static Out* WriteString(QStringView text, Out* o) {
-        *o++ = '"';
+    static void WriteString(QStringView text, Sink<Out>& sink) {
+        // Piece by piece, so that a long text (a structure image) needs no room of its own size;
+        // a unit takes at most three bytes, a surrogate pair four.
+        constexpr qsizetype kUnits = qsizetype(Sink<Out>::kPiece / 4);
         const char16_t* chars = reinterpret_cast<const char16_t*>(text.utf16());
         const qsizetype n = text.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = chars[i];
-            if (c < 0x80) {
-                if (const char letter = EscapeLetter(c)) {
-                    *o++ = '\\';
-                    *o++ = Out(letter);
-                } else {
-                    *o++ = Out(c);
-                }
-            } else if constexpr (sizeof(Out) == 1) {
-                unsigned code = c;
-                if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(chars[i + 1])) {
-                    code = 0x10000 + ((unsigned(c) - 0xD800) << 10) + (unsigned(chars[++i]) - 0xDC00);
-                } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-                    *o++ = '?';
-                    continue;
-                }
-                if (code < 0x800) {
-                    *o++ = Out(0xC0 | (code >> 6));
-                } else if (code < 0x10000) {
-                    *o++ = Out(0xE0 | (code >> 12));
-                    *o++ = Out(0x80 | ((code >> 6) & 0x3F));
-                } else {
-                    *o++ = Out(0xF0 | (code >> 18));
-                    *o++ = Out(0x80 | ((code >> 12) & 0x3F));
-                    *o++ = Out(0x80 | ((code >> 6) & 0x3F));
-                }
-                *o++ = Out(0x80 | (code & 0x3F));
-            } else {
-                *o++ = c;
-            }
-        }
+        Out* o = sink.Room(1);
         *o++ = '"';
-        return o;
+        sink.Wrote(o);
+        for (qsizetype i = 0; i < n;) {
+            o = sink.Room(Sink<Out>::kPiece);
+            for (const qsizetype stop = std::min(n, i + kUnits); i < stop; ++i) {
+                const char16_t c = chars[i];
+                if (c < 0x80) {
+                    if (const char letter = EscapeLetter(c)) {
+                        *o++ = '\\';
+                        *o++ = Out(letter);
+                    } else {
+                        *o++ = Out(c);
+                    }
+                } else if constexpr (sizeof(Out) == 1) {
+                    unsigned code = c;
+                    if (IsHighSurrogate(c) && i + 1 < n && IsLowSurrogate(chars[i + 1])) {
+                        code = 0x10000 + ((unsigned(c) - 0xD800) << 10) + (unsigned(chars[++i]) - 0xDC00);
+                    } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+                        *o++ = '?';
+                        continue;
+                    }
+                    if (code < 0x800) {
+                        *o++ = Out(0xC0 | (code >> 6));
+                    } else if (code < 0x10000) {
+                        *o++ = Out(0xE0 | (code >> 12));
+                        *o++ = Out(0x80 | ((code >> 6) & 0x3F));
+                    } else {
+                        *o++ = Out(0xF0 | (code >> 18));
+                        *o++ = Out(0x80 | ((code >> 12) & 0x3F));
+                        *o++ = Out(0x80 | ((code >> 6) & 0x3F));
+                    }
+                    *o++ = Out(0x80 | (code & 0x3F));
+                } else {
+                    *o++ = c;
+                }
+            }
+            sink.Wrote(o);
+        }
+        o = sink.Room(1);
+        *o++ = '"';
+        sink.Wrote(o);
     }
 
-    static Out* Ascii(Out* o, const char* text, std::size_t length) {
+    static void Ascii(Sink<Out>& sink, std::string_view text) {
+        // Short texts only: punctuation, literals and number texts.
+        Out* o = sink.Room(text.size());
         if constexpr (sizeof(Out) == 1) {
-            std::memcpy(o, text, length);
-            return o + length;
+            std::memcpy(o, text.data(), text.size());
+            sink.Wrote(o + text.size());
         } else {
-            return std::copy(text, text + length, o);
+            sink.Wrote(std::copy(text.begin(), text.end(), o));
         }
     }
 
-    static Out* LineBreak(Out* o) {
-        *o++ = '\r';
-        *o++ = '\n';
-        return o;
+    static void Indent(Sink<Out>& sink, std::size_t indent) {
+        while (indent > 0) {
+            const std::size_t piece = std::min(indent, Sink<Out>::kPiece);
+            sink.Wrote(std::fill_n(sink.Room(piece), piece, Out(' ')));
+            indent -= piece;
+        }
     }
-
-    static Out* Indent(Out* o, std::size_t indent) { return std::fill_n(o, indent, Out(' ')); }
 };
 
 }  // namespace
@@ -184,13 +229,22 @@ QString FormatJSON(const JsonValue& value) {
     const std::size_t size = Formatter<char16_t>::Size(value, 0);
     QString text(qsizetype(size), Qt::Uninitialized);
     auto* out = reinterpret_cast<char16_t*>(text.data());
-    Formatter<char16_t>::Write(value, 0, out);
+    Sink<char16_t> sink(out, out + size);
+    Formatter<char16_t>::Write(value, 0, sink);
     return text;
 }
 
 QByteArray FormatJSONUtf8(const JsonValue& value) {
     const std::size_t size = Formatter<char>::Size(value, 0);
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-    Formatter<char>::Write(value, 0, bytes.data());
+    Sink<char> sink(bytes.data(), bytes.data() + size);
+    Formatter<char>::Write(value, 0, sink);
     return bytes;
+}
+
+bool FormatJSONTo(QIODevice& device, const JsonValue& value) {
+    std::vector<char> buffer(256 * 1024);
+    Sink<char> sink(&device, buffer);
+    Formatter<char>::Write(value, 0, sink);
+    return sink.Flush();
 }

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -39,19 +40,54 @@ QString NumberMemberText(std::string_view text) {
     return NumberText(*value, DecimalSeparator());
 }
 
-// Significant digits of a JSON number text, without leading and trailing zeros.
-int SignificantDigits(std::string_view text) {
-    int first = -1, last = -1, position = 0;
-    for (char c : text) {
-        if (c == 'e' || c == 'E') break;
-        if (c < '0' || c > '9') continue;
-        if (c != '0') {
-            if (first < 0) first = position;
-            last = position;
+// The value of a JSON number text of at most 15 significant digits whose decimal exponent lies
+// within 22 of its digits: then the digits and the power of ten are exact doubles and one
+// multiplication or division rounds correctly. Nothing for any other text.
+std::optional<double> ShortDecimal(std::string_view text) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = text.data();
+    const char* end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    std::uint64_t digits = 0;
+    int significant = 0, pendingZeros = 0, exponent = 0;
+    bool fraction = false;
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == '.') {
+            fraction = true;
+            continue;
         }
-        ++position;
+        if (c < '0' || c > '9') break;
+        if (fraction) --exponent;
+        if (c == '0') {
+            // Zeros count only once a later digit makes them significant.
+            if (significant > 0) ++pendingZeros;
+            continue;
+        }
+        significant += pendingZeros + 1;
+        if (significant > 15) return std::nullopt;
+        for (; pendingZeros > 0; --pendingZeros) digits *= 10;
+        digits = digits * 10 + std::uint64_t(c - '0');
     }
-    return first < 0 ? 0 : last - first + 1;
+    exponent += pendingZeros;
+    if (p < end) {  // the exponent part
+        ++p;
+        const bool negativeExponent = p < end && *p == '-';
+        if (p < end && (*p == '-' || *p == '+')) ++p;
+        int e = 0;
+        for (; p < end; ++p) {
+            if (e > 1000) return std::nullopt;
+            e = e * 10 + (*p - '0');
+        }
+        exponent += negativeExponent ? -e : e;
+    }
+    if (digits == 0) return 0.0;
+    if (exponent < -22 || exponent > 22) return std::nullopt;
+    double value = double(digits);
+    value = exponent < 0 ? value / kPowers[-exponent] : value * kPowers[exponent];
+    return negative ? -value : value;
 }
 
 // A separator that cannot be mistaken for part of a number, so that writing a number with it
@@ -85,13 +121,10 @@ double MemberFloat(const JsonValue& object, QStringView name) {
     const std::string_view text = value.NumberText();
     if (PlainSeparator(DecimalSeparator())) {
         // A decimal of at most 15 significant digits survives the trip through its 15-digit text
-        // unchanged, as long as the double is normal; only the others need the text.
+        // unchanged, as long as the double is normal (which the short decimals always are); only
+        // the others need the text.
         if (IsIntegerText(text)) return double(ReadInteger64(text));
-        double number = 0;
-        const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
-        if (result.ec == std::errc() && (number == 0 || std::isnormal(number)) && SignificantDigits(text) <= 15) {
-            return number == 0 ? 0.0 : number;
-        }
+        if (const auto value = ShortDecimal(text)) return *value;
     }
     return TextToFloat(NumberMemberText(text));
 }

@@ -12,12 +12,15 @@ constexpr int kMaxDepth = 512;
 
 }  // namespace
 
-// Recursive descent over UTF-16 code units (char16_t) or well-formed UTF-8 bytes (char),
-// building the tree as it goes. Every function returns false at the first invalid character.
+// Recursive descent over UTF-16 code units (char16_t) or UTF-8 bytes (char), building the tree
+// as it goes. Every function returns false at the first invalid character; for UTF-8 that
+// includes a malformed sequence inside a string (outside strings only ASCII is valid anyway).
 template <class Char>
 class JsonParser {
 public:
-    JsonParser(const Char* begin, const Char* end, JsonBuilder& builder) : p_(begin), end_(end), b_(builder) {}
+    // With `borrowNumbers` the number texts point into the input, which must outlive the tree.
+    JsonParser(const Char* begin, const Char* end, JsonBuilder& builder, bool borrowNumbers)
+        : p_(begin), end_(end), b_(builder), borrowNumbers_(borrowNumbers) {}
 
     bool Parse() {
         SkipSpace();
@@ -43,16 +46,18 @@ private:
         // Indentation comes in long runs of spaces; take eight bytes of them at a time.
         constexpr std::uint64_t kSpaces = sizeof(Char) == 1 ? 0x2020202020202020ull : 0x0020002000200020ull;
         constexpr std::ptrdiff_t kStep = 8 / sizeof(Char);
+        const Char* p = p_;
         for (;;) {
-            while (end_ - p_ >= kStep) {
+            while (end_ - p >= kStep) {
                 std::uint64_t word;
-                std::memcpy(&word, p_, 8);
+                std::memcpy(&word, p, 8);
                 if (word != kSpaces) break;
-                p_ += kStep;
+                p += kStep;
             }
-            if (p_ < end_ && IsSpace(Unit(*p_))) {
-                ++p_;
+            if (p < end_ && IsSpace(Unit(*p))) {
+                ++p;
             } else {
+                p_ = p;
                 return;
             }
         }
@@ -153,27 +158,37 @@ private:
 
     bool Number() {
         const Char* start = p_;
-        if (Peek() == '-') ++p_;
-        if (Peek() == '0') {
-            ++p_;
-        } else if (IsDigit(Peek())) {
-            while (IsDigit(Peek())) ++p_;
+        const Char* p = p_;
+        auto digitAt = [&](const Char* q) { return q < end_ && IsDigit(Unit(*q)); };
+        auto at = [&](const Char* q, char c) { return q < end_ && Unit(*q) == unsigned(c); };
+        if (at(p, '-')) ++p;
+        if (at(p, '0')) {
+            ++p;
+        } else if (digitAt(p)) {
+            while (digitAt(p)) ++p;
         } else {
             return false;
         }
-        if (Peek() == '.') {
-            ++p_;
-            if (!IsDigit(Peek())) return false;
-            while (IsDigit(Peek())) ++p_;
+        if (at(p, '.')) {
+            ++p;
+            if (!digitAt(p)) return false;
+            while (digitAt(p)) ++p;
         }
-        if (Peek() == 'e' || Peek() == 'E') {
-            ++p_;
-            if (Peek() == '+' || Peek() == '-') ++p_;
-            if (!IsDigit(Peek())) return false;
-            while (IsDigit(Peek())) ++p_;
+        if (at(p, 'e') || at(p, 'E')) {
+            ++p;
+            if (at(p, '+') || at(p, '-')) ++p;
+            if (!digitAt(p)) return false;
+            while (digitAt(p)) ++p;
         }
-        const std::size_t length = std::size_t(p_ - start);
+        p_ = p;
+        const std::size_t length = std::size_t(p - start);
         if (length > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("JSON number too long");
+        if constexpr (sizeof(Char) == 1) {
+            if (borrowNumbers_) {
+                b_.NumberInArena(start, std::uint32_t(length));
+                return true;
+            }
+        }
         auto* digits = static_cast<char*>(b_.arena_->Allocate(length, 1));
         for (std::size_t i = 0; i < length; ++i) digits[i] = char(start[i]);
         b_.NumberInArena(digits, std::uint32_t(length));
@@ -218,7 +233,8 @@ private:
                 *o++ = char16_t(c);
                 ++p_;
             } else if constexpr (sizeof(Char) == 1) {
-                // Well-formed UTF-8 (checked before parsing).
+                const auto* bytes = reinterpret_cast<const unsigned char*>(p_);
+                if (Utf8SequenceLength(bytes, reinterpret_cast<const unsigned char*>(close)) == 0) return false;
                 if (c < 0xE0) {
                     *o++ = char16_t(((c & 0x1F) << 6) | (Unit(p_[1]) & 0x3F));
                     p_ += 2;
@@ -278,19 +294,23 @@ private:
     const Char* p_;
     const Char* end_;
     JsonBuilder& b_;
+    bool borrowNumbers_;
 };
 
 namespace {
 
 template <class Char>
-std::optional<JsonDocument> Parse(const Char* begin, const Char* end) {
-    JsonBuilder builder;
+std::optional<JsonDocument> Parse(const Char* begin, const Char* end, JsonBuilder& builder, bool borrowNumbers) {
     try {
-        if (!JsonParser<Char>(begin, end, builder).Parse()) return std::nullopt;
+        if (!JsonParser<Char>(begin, end, builder, borrowNumbers).Parse()) return std::nullopt;
     } catch (const std::length_error&) {
         return std::nullopt;
     }
     return builder.Finish();
+}
+
+const char* SkipUtf8Mark(const char* begin, const char* end) {
+    return end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0 ? begin + 3 : begin;
 }
 
 }  // namespace
@@ -299,17 +319,21 @@ std::optional<JsonDocument> ParseJSON(QStringView text) {
     const auto* begin = reinterpret_cast<const char16_t*>(text.utf16());
     const auto* end = begin + text.size();
     if (begin != end && *begin == u'\uFEFF') ++begin;
-    return Parse(begin, end);
+    JsonBuilder builder;
+    return Parse(begin, end, builder, false);
 }
 
 std::optional<JsonDocument> ParseJSONUtf8(QByteArrayView utf8) {
-    if (!ValidUtf8(utf8)) return std::nullopt;
-    return ParseValidUtf8(utf8);
+    // Only strings may hold bytes above 0x7F, and the string decoder checks them; so what
+    // parses is well-formed UTF-8.
+    const char* end = utf8.data() + utf8.size();
+    JsonBuilder builder;
+    return Parse(SkipUtf8Mark(utf8.data(), end), end, builder, false);
 }
 
-std::optional<JsonDocument> ParseValidUtf8(QByteArrayView utf8) {
-    const char* begin = utf8.data();
-    const char* end = begin + utf8.size();
-    if (utf8.startsWith("\xEF\xBB\xBF")) begin += 3;
-    return Parse(begin, end);
+std::optional<JsonDocument> ParseUtf8Source(const QByteArray& source, qsizetype offset) {
+    const char* end = source.constData() + source.size();
+    JsonBuilder builder;
+    builder.KeepSource(source);
+    return Parse(SkipUtf8Mark(source.constData() + offset, end), end, builder, true);
 }

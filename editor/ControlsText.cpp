@@ -118,6 +118,11 @@ void TMemo::AddLine(const QString& line) {
     Edited(false);
 }
 
+void TMemo::AddLines(const QStringList& lines) {
+    lines_.append(lines);
+    Edited(false);
+}
+
 namespace {
 
 void CheckIndex(const QStringList& lines, int index) {

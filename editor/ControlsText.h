@@ -86,6 +86,9 @@ public:
     // Appends one line (a text with line breaks gives several): OnChangeTracking only, and the
     // memo stays changed until its next OnChange.
     void AddLine(const QString& line);
+    // Appends lines that hold no line break, as AddLine of their CR LF text would, without
+    // joining and splitting them again.
+    void AddLines(const QStringList& lines);
     // OnChangeTracking then OnChange. Throws Failure for an index outside the lines.
     void DeleteLine(int index);
     // OnChangeTracking then OnChange, unless the memo was empty already.

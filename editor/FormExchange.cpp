@@ -100,7 +100,7 @@ void TFMain::ShowSpectrum(const TSpectrum& spectrum) {
     Edit17ChangeTracking(&Edit17);
     Memo4.BeginUpdate();
     const QStringList lines = WritePoints(spectrum.XData, spectrum.YData);
-    if (!lines.isEmpty()) Memo4.AddLine(lines.join(QStringLiteral("\r\n")));
+    if (!lines.isEmpty()) Memo4.AddLines(lines);
     Memo4.EndUpdate();
 }
 

@@ -4,12 +4,22 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstddef>
 #include <optional>
 
 // The 15-significant-digit text of a double: fixed form from 0.0001 up to below 1E15,
 // scientific form (1.5E-7, -2.5E20) otherwise; zero of either sign is "0".
 // `mark` is the decimal mark: "." in documents, the user's separator in window fields.
 QString NumberText(double value, QChar mark);
+
+// The same text as Latin-1 characters in `out`, which must hold kNumberCharsCapacity; returns the
+// length. For writing many numbers without a QString each.
+inline constexpr std::size_t kNumberCharsCapacity = 32;
+std::size_t NumberChars(double value, char mark, char* out);
+
+// NumberText written into `out`, which has room for kNumberCharsCapacity characters; returns the
+// end. Texts of many numbers (a spectrum's data lines) are built without a string per number.
+QChar* WriteNumberChars(QChar* out, double value, QChar mark);
 
 // Reads a number text with the given decimal mark: optional spaces, sign, digits, fraction,
 // exponent, spaces; nothing else. Values too small for a double become 0; values too large

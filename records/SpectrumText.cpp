@@ -97,9 +97,14 @@ QStringList WritePoints(const std::vector<double>& xData, const std::vector<doub
     QStringList lines;
     const std::size_t n = std::min(xData.size(), yData.size());
     lines.reserve(n);
+    // One string per line and none per number: a spectrum has a hundred thousand lines and more.
+    QChar line[2 * kNumberCharsCapacity + 2];
     for (std::size_t i = 0; i < n; ++i) {
-        lines.append(NumberText(xData[i], QLatin1Char('.')) + QLatin1String(", ") +
-                     NumberText(yData[i], QLatin1Char('.')));
+        QChar* end = WriteNumberChars(line, xData[i], QLatin1Char('.'));
+        *end++ = QLatin1Char(',');
+        *end++ = QLatin1Char(' ');
+        end = WriteNumberChars(end, yData[i], QLatin1Char('.'));
+        lines.append(QString(line, end - line));
     }
     return lines;
 }

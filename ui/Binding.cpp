@@ -112,6 +112,13 @@ QString MemoText(const QPlainTextEdit* widget) {
     return text;
 }
 
+// The document takes the text itself: the widget's setPlainText would then give every character
+// the insertion format again, a second pass over a long data text for nothing, as a memo holds
+// no formats. Both clear the undo history; the caret is placed from the model right after.
+void ShowLines(const TMemo& model, QPlainTextEdit* widget) {
+    widget->document()->setPlainText(model.Lines().join(u'\n'));
+}
+
 void ApplySelection(const TEdit& model, QLineEdit* widget) {
     if (model.SelLength() > 0)
         widget->setSelection(model.SelStart(), model.SelLength());
@@ -199,7 +206,8 @@ void Binding::Bind(TControl& model, QWidget* widget) {
         auto* text = static_cast<QPlainTextEdit*>(widget);
         text->setLineWrapMode(memo->WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
         text->setTabChangesFocus(true);
-        text->setPlainText(memo->Lines().join(u'\n'));
+        ShowLines(*memo, text);
+        ApplySelection(*memo, text);
         connect(text, &QPlainTextEdit::textChanged, this, [memo, text] { Dispatch([&] { memo->UserType(MemoText(text)); }); });
         auto select = [memo, text] {
             const QTextCursor cursor = text->textCursor();
@@ -209,7 +217,7 @@ void Binding::Bind(TControl& model, QWidget* widget) {
         connect(text, &QPlainTextEdit::selectionChanged, this, select);
         connect(text, &QPlainTextEdit::cursorPositionChanged, this, select);
         apply = [memo, text](TAspect aspect) {
-            if (aspect == TAspect::Text) text->setPlainText(memo->Lines().join(u'\n'));
+            if (aspect == TAspect::Text) ShowLines(*memo, text);
             if (aspect == TAspect::Text || aspect == TAspect::Selection) ApplySelection(*memo, text);
         };
         TrackFocus(model, widget);

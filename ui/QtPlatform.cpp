@@ -30,8 +30,7 @@ bool QtPlatform::Confirm(const QString& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), question, QMessageBox::Yes | QMessageBox::No,
                     window_);
     box.setDefaultButton(QMessageBox::Yes);
-    // The question must be answered: Esc and the close button do not dismiss it.
-    box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+    // The question must be answered: there is no close button, and Esc answers No.
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
     return box.exec() == QMessageBox::Yes;
 }

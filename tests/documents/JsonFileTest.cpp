@@ -123,6 +123,29 @@ TEST_F(JsonFiles, WritesMarkUtf8TextAndLineBreak) {
     EXPECT_EQ(Read(path), QByteArray("\xEF\xBB\xBF{\r\n}\r\n"));
 }
 
+TEST_F(JsonFiles, WrittenDocumentIsItsTextWhateverItsSize) {
+    // Long texts with pairs and escapes at every offset, deep nesting, many small values: the
+    // file is written a piece at a time and must still be the formatted text.
+    QString text;
+    for (int i = 0; i < 150000; ++i) {
+        text += (i % 7 == 0) ? QString::fromUtf8("\xF0\x9F\x98\x80") : (i % 5 == 0) ? QStringLiteral("\u00E9\\") : QStringLiteral("a");
+    }
+    JsonBuilder b;
+    b.BeginArray().String(text).String(text.mid(1));
+    for (int depth = 0; depth < 400; ++depth) b.BeginObject().Name(text.left(depth));
+    b.Number(1.5);
+    for (int depth = 0; depth < 400; ++depth) b.EndObject();
+    for (int i = 0; i < 20000; ++i) b.Number(i * 0.25);
+    b.EndArray();
+    const JsonDocument document = b.Finish();
+    const QString path = Path(QStringLiteral("big.json"));
+    WriteJSONDocument(path, document.Root());
+    const QByteArray expected = "\xEF\xBB\xBF" + FormatJSON(document.Root()).toUtf8() + "\r\n";
+    EXPECT_GT(expected.size(), 1024 * 1024);  // several buffers full
+    EXPECT_TRUE(Read(path) == expected);
+    EXPECT_TRUE(FormatJSONUtf8(document.Root()) == expected.sliced(3, expected.size() - 5));
+}
+
 TEST_F(JsonFiles, ReportsFilesThatCannotBeCreated) {
     for (const QString& path : {Path(QStringLiteral("no/such/folder.json")), dir_.path()}) {
         EXPECT_TRUE(FailureOf([&] { WriteJSONFile(path, QStringLiteral("{\r\n}")); })

@@ -75,4 +75,22 @@ TEST(JsonSuite, ImplementationDefinedFilesParseOrNot) {
     }
 }
 
+// Every line of Markus Kuhn's UTF-8 stress text as a JSON string: the parser takes it exactly
+// when it is well-formed UTF-8, as Qt's strict decoder judges it.
+TEST(JsonSuite, StringsAreCheckedForMalformedUtf8) {
+    const QByteArray text = Bytes(TestData(QStringLiteral("utf8/UTF-8-test.txt")));
+    EXPECT_FALSE(ValidUtf8(text));
+    int malformed = 0;
+    for (QByteArray line : text.split('\n')) {
+        line.replace('\\', "\\\\").replace('"', "\\\"");
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = decoder(line);
+        const bool wellFormed = !decoder.hasError();
+        malformed += !wellFormed;
+        EXPECT_EQ(ValidUtf8(line), wellFormed) << line.toStdString();
+        EXPECT_EQ(ParseJSONUtf8("[\"" + line + "\"]").has_value(), wellFormed) << line.toStdString();
+    }
+    EXPECT_GT(malformed, 50);
+}
+
 }  // namespace

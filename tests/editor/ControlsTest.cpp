@@ -98,6 +98,9 @@ TEST_F(Notifications, Memo) {
              m.UserExit();
          },
          Events({"M:Tracking", "M:Change", "M:Exit"})},
+        {"adding several lines at once is one change, left pending like adding one",
+         [](TMemo& m) { m.AddLines({"c", "d"}); m.UserExit(); },
+         Events({"M:Tracking", "M:Change", "M:Exit"})},
         {"a bracket that clears and adds",
          [](TMemo& m) {
              m.BeginUpdate();
@@ -144,6 +147,8 @@ TEST_F(Notifications, MemoLinesAndText) {
     memo.SetSelLength(5);
     EXPECT_EQ(memo.SelStart(), 3);
     EXPECT_EQ(memo.SelLength(), 1);
+    memo.AddLines({"z", "", "w"});
+    EXPECT_EQ(memo.Text(), "x\r\ny\r\nz\r\n\r\nw");
 }
 
 TEST_F(Notifications, ComboBox) {

@@ -149,6 +149,29 @@ TEST(NumberText, RandomDoublesRoundTripThroughFifteenDigits) {
     }
 }
 
+// A double read from a decimal of at most 15 significant digits is written with exactly those
+// digits, wherever the decimal point falls.
+TEST(NumberText, ShortDecimalsAreWrittenWithTheirOwnDigits) {
+    std::mt19937_64 random(15);
+    for (int i = 0; i < 50000; ++i) {
+        const int count = 1 + int(random() % 15);
+        std::string digits(1, char('1' + random() % 9));
+        for (int k = 1; k < count; ++k) digits += char('0' + random() % 10);
+        while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+        const int exponent = int(random() % 30) - 12;  // value = 0.digits x 10^exponent
+        const std::string decimal = "0." + digits + "e" + std::to_string(exponent);
+        const double value = std::strtod(decimal.c_str(), nullptr);
+        const QString text = NumberText(value, QLatin1Char('.'));
+        std::string written;
+        for (QChar c : text.section(QLatin1Char('E'), 0, 0)) {
+            if (c.isDigit() && !(written.empty() && c == QLatin1Char('0'))) written += char(c.unicode());
+        }
+        while (written.size() > 1 && written.back() == '0') written.pop_back();
+        ASSERT_EQ(written, digits) << decimal << " gave " << text.toStdString();
+        ASSERT_EQ(ReadNumber(text, QLatin1Char('.')), value) << decimal;
+    }
+}
+
 TEST(NumberText, TextToFloatAndFloatToTextUseTheUserSeparator) {
     SetDecimalSeparator(QLatin1Char(','));
     EXPECT_EQ(TextToFloat(u"1,5"), 1.5);

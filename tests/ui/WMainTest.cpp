@@ -2,10 +2,12 @@
 #include "editor/TFMain.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestSupport.h"
+#include "ui/ChartView.h"
 #include "ui/WMain.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,4 +188,65 @@ TEST_F(MainWindow, TheTimerRunsOnTheEventLoop) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return fired > 0; }, 5000));
     QTest::qWait(100);
     EXPECT_EQ(fired, 1) << "a disabled timer stays quiet";
+}
+
+// The real widgets reach the window's own handlers, not only the models.
+
+TEST_F(MainWindow, TypingATitleRenamesTheSpectrumHeader) {
+    auto* title = static_cast<QLineEdit*>(Widget(form.Edit17));
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, "C<sub>6</sub>H<sub>6</sub> X band");
+    EXPECT_EQ(static_cast<QLabel*>(Widget(form.Text2))->text(), "C6H6 X band (1/1)");
+}
+
+TEST_F(MainWindow, AMassThatIsNoNumberAsksBeforeTheFocusLeaves) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        auto* mass = static_cast<QLineEdit*>(Widget(form.Edit2));
+        mass->setFocus();
+        mass->selectAll();
+        QTest::keyClicks(mass, "twelve");
+        platform.answers.push_back(yes);
+        QTest::keyClick(mass, Qt::Key_Tab);
+        EXPECT_EQ(platform.questions, QStringList({"A numerical value expected, this is not one. Want to continue?"}));
+        EXPECT_EQ(mass->hasFocus(), !yes);
+        EXPECT_EQ(form.Focused() == &form.Edit2, !yes);
+        EXPECT_EQ(form.Edit2.Text(), "twelve");
+        platform.questions.clear();
+    }
+}
+
+TEST_F(MainWindow, TheSubscriptButtonWrapsTheSelectionOfTheFocusedField) {
+    auto* formula = static_cast<QLineEdit*>(Widget(form.Edit3));
+    formula->setFocus();
+    formula->selectAll();
+    QTest::keyClicks(formula, "H2O");
+    QTest::keyClick(formula, Qt::Key_Home);
+    QTest::keyClick(formula, Qt::Key_Right);
+    QTest::keyClick(formula, Qt::Key_Right, Qt::ShiftModifier);
+    ASSERT_EQ(formula->selectedText(), "2");
+
+    QTest::mouseClick(Widget(form.SpeedButton2), Qt::LeftButton);
+    EXPECT_EQ(formula->text(), "H<sub>2</sub>O");
+    EXPECT_EQ(form.Edit3.Text(), "H<sub>2</sub>O");
+    EXPECT_FALSE(formula->hasSelectedText());
+    EXPECT_EQ(formula->cursorPosition(), int(QStringLiteral("H<sub>2</sub>").size()));
+    EXPECT_TRUE(formula->hasFocus());
+}
+
+TEST_F(MainWindow, APastedSpectrumIsPlottedOnceTheFieldIsQuiet) {
+    auto* data = static_cast<QPlainTextEdit*>(Widget(form.Memo4));
+    auto* chart = static_cast<ChartView*>(Widget(form.Chart1));
+    QGuiApplication::clipboard()->setText("hv\tintensity\n10, 5\n9, 3");
+    data->setFocus();
+    QTest::keyClick(data, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(form.Memo4.Text(), "hv\tintensity\r\n10, 5\r\n9, 3");
+    EXPECT_EQ(chart->graph(0)->dataCount(), 0) << "not while the field may still change";
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart->graph(0)->dataCount() > 0; }, 3000));
+    const QSharedPointer<QCPGraphDataContainer> points = chart->graph(0)->data();
+    ASSERT_EQ(points->size(), 2);
+    EXPECT_EQ(std::make_pair(points->at(0)->key, points->at(0)->value), std::make_pair(9.0, 3.0));
+    EXPECT_EQ(std::make_pair(points->at(1)->key, points->at(1)->value), std::make_pair(10.0, 5.0));
 }
