@@ -21,16 +21,9 @@ void TFMain::Button17Click(TComponent*) {
     const QString url = StructureRequest(Edit5.Text());
     if (url.isEmpty()) return;
     const QByteArray body = platform_->HttpGet(QUrl(url));
+    // No bytes is no picture and no error: a shown picture turns fully transparent.
     QImage picture = Image1.Picture();
-    if (body.isEmpty()) {
-        // No bytes is no picture and no error: a shown picture turns fully transparent.
-        if (!IsEmptyPicture(picture)) {
-            picture = picture.convertToFormat(QImage::Format_ARGB32);
-            picture.fill(Qt::transparent);
-        }
-    } else {
-        picture = DecodePicture(body);
-    }
+    ShowPictureBytes(body, picture);
     Image1.SetPicture(picture);
     SetDBChanged(true);
 }

@@ -104,7 +104,10 @@ void ShowImageText(const QString& text, QImage& picture) {
         picture = QImage();
         return;
     }
-    const QByteArray bytes = DecodeImageText(text);
+    ShowPictureBytes(DecodeImageText(text), picture);
+}
+
+void ShowPictureBytes(const QByteArray& bytes, QImage& picture) {
     if (bytes.isEmpty()) {
         if (!IsEmptyPicture(picture)) {
             picture = picture.convertToFormat(QImage::Format_ARGB32);

@@ -27,5 +27,11 @@ QString ImageToText(const QImage& picture);
 // bytes are not a picture, leaving `picture` as it was.
 void ShowImageText(const QString& text, QImage& picture);
 
+// Shows picture bytes (a file's, a download's) in `picture`: no bytes leave an empty picture
+// empty and make any other fully transparent at its size; otherwise the decoded picture replaces
+// it. Throws Failure("Loading bitmap failed.") when the bytes are not a picture, leaving
+// `picture` as it was.
+void ShowPictureBytes(const QByteArray& bytes, QImage& picture);
+
 // Whether the picture counts as empty (a width or height of 0).
 inline bool IsEmptyPicture(const QImage& picture) { return picture.width() == 0 || picture.height() == 0; }
