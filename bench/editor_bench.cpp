@@ -19,6 +19,7 @@
 #include "editor/TFMain.h"
 #include "ui/ChartView.h"
 #include "ui/WMain.h"
+#include "SpectrumTextData.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,15 +73,7 @@ TSpectrum BenchSpectrum(int points, int seed) {
 }
 
 QString DataText(int lines, bool descending) {
-    QStringList text;
-    text.reserve(lines);
-    for (int i = 0; i < lines; ++i) {
-        const int k = descending ? lines - 1 - i : i;
-        const double x = 8 + k * 0.0002;
-        const double y = 1000 * (1 + std::sin(k * 0.01)) * std::exp(-k * 0.00002);
-        text.append(QString::number(x, 'f', 4) + QLatin1Char('\t') + QString::number(y, 'g', 6));
-    }
-    return text.join(QStringLiteral("\r\n"));
+    return SpectrumTextLines(lines, descending).join(QStringLiteral("\r\n"));
 }
 
 double ThreadMs() {

@@ -6,6 +6,7 @@
 
 #include "records/SpectrumText.h"
 #include "ui/ChartView.h"
+#include "SpectrumTextData.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,17 +20,6 @@ namespace {
 
 constexpr double kTargetMs = 100;
 
-QStringList SpectrumText(int lines, bool descending) {
-    QStringList text;
-    text.reserve(lines);
-    for (int i = 0; i < lines; ++i) {
-        const int k = descending ? lines - 1 - i : i;
-        const double x = 8 + k * 0.0002;
-        const double y = 1000 * (1 + std::sin(k * 0.01)) * std::exp(-k * 0.00002);
-        text.append(QString::number(x, 'f', 4) + QLatin1Char('\t') + QString::number(y, 'g', 6));
-    }
-    return text;
-}
 
 double Ms(qint64 ns) { return double(ns) / 1e6; }
 
@@ -74,7 +64,7 @@ int main(int argc, char** argv) {
     std::printf("%-22s %8s %8s %8s %8s %16s\n", "case", "read", "order", "fill", "draw", "total");
     bool allMet = true;
     for (const bool descending : {false, true}) {
-        const QStringList text = SpectrumText(lines, descending);
+        const QStringList text = SpectrumTextLines(lines, descending);
         for (const bool lineSpectrum : {false, true}) {
             std::vector<Timing> runs;
             for (int r = 0; r < repetitions; ++r) {

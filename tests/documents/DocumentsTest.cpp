@@ -1,5 +1,6 @@
 #include "documents/Documents.h"
 #include "records/NumberText.h"
+#include "support/TempFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -66,25 +67,7 @@ TSpectrum AfterTrip(TSpectrum s) {
     return s;
 }
 
-class Documents : public ::testing::Test {
-protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    QString Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return Path(name);
-    }
-
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
-
-    QTemporaryDir dir_;
-};
+using Documents = TempFilesTest;
 
 TEST_F(Documents, SpeciesFileReadsBackAsWritten) {
     for (QChar separator : {QChar(u'.'), QChar(u',')}) {

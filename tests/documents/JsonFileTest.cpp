@@ -1,5 +1,6 @@
 #include "documents/Json.h"
 #include "support/FileSizeLimit.h"
+#include "support/TempFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -12,23 +13,8 @@ namespace {
 
 const QString kMalformed = QStringLiteral("No mapping for the Unicode character exists in the target multi-byte code page");
 
-class JsonFiles : public ::testing::Test {
+class JsonFiles : public TempFilesTest {
 protected:
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    QString Write(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return Path(name);
-    }
-
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-        return file.readAll();
-    }
-
     static QString FailureOf(const std::function<void()>& action) {
         try {
             action();
@@ -37,8 +23,6 @@ protected:
         }
         return QStringLiteral("(no failure)");
     }
-
-    QTemporaryDir dir_;
 };
 
 QByteArray Utf16(const QString& text, bool bigEndian) {
